@@ -1,0 +1,2 @@
+include(GNUInstallDirs)
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/corvane)

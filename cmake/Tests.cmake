@@ -1,0 +1,3 @@
+enable_testing()
+find_package(GTest REQUIRED)
+include(GoogleTest)

@@ -1,0 +1,4 @@
+#include "exl_dsp.h"
+
+#include "Adsr.cpp"
+#include "SafetyLimiter.cpp"

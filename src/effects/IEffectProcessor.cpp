@@ -1,0 +1,6 @@
+#include "IEffectProcessor.h"
+
+namespace cvl
+{
+const juce::String IEffectProcessor::EffectModClass { "Effect" };
+}

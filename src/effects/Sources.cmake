@@ -1,0 +1,2 @@
+list(APPEND CORVANE_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/IEffectProcessor.cpp)

@@ -1,0 +1,4 @@
+list(APPEND CORVANE_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ParameterId.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ParameterTextFunctions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DspParameter.cpp)

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+namespace cvl
+{
+// Follows the host tempo and walks a host block in sub-blocks, each a view on the same channels.
+// Audio thread only.
+class BufferSplitter
+{
+public:
+    static constexpr double defaultIntervalMs = 10000.0;
+    static constexpr double fallbackTempo = 120.0;
+
+    void prepare (double newSampleRate) noexcept
+    {
+        sampleRate = newSampleRate;
+        intervalMs = defaultIntervalMs;
+    }
+
+    // Calls processSubBlock (juce::AudioBuffer<float>& view, double startBeat) for each sub-block.
+    template <typename ProcessSubBlock>
+    void process (juce::AudioBuffer<float>& buffer, juce::AudioPlayHead* playHead, ProcessSubBlock&& processSubBlock)
+    {
+        const auto numSamples = buffer.getNumSamples();
+        const auto position = playHead != nullptr ? playHead->getPosition() : juce::Optional<juce::AudioPlayHead::PositionInfo>();
+
+        auto beatsPerSample = 0.0;
+        if (position.hasValue())
+            beatsPerSample = position->getBpm().orFallback (fallbackTempo) / (sampleRate * 60.0);
+        beatPosition += numSamples * beatsPerSample;
+
+        auto startBeat = 0.0;
+        if (position.hasValue())
+            startBeat = position->getPpqPosition().orFallback (beatPosition);
+
+        const auto subBlockLength = getSubBlockLength (numSamples);
+        for (int start = 0; start < numSamples; start += subBlockLength)
+        {
+            const auto length = std::min (subBlockLength, numSamples - start);
+            // Refers to the host's channels; up to 32 channel pointers live inside the buffer object.
+            juce::AudioBuffer<float> view (buffer.getArrayOfWritePointers(), buffer.getNumChannels(), start, length);
+            processSubBlock (view, startBeat);
+            startBeat += length * beatsPerSample;
+        }
+    }
+
+    [[nodiscard]] double getSampleRate() const noexcept { return sampleRate; }
+    [[nodiscard]] double getRunningBeatPosition() const noexcept { return beatPosition; }
+
+private:
+    int getSubBlockLength (int numSamples) const noexcept
+    {
+        const auto length = static_cast<int> (intervalMs / 1000.0 * sampleRate);
+        return intervalMs == 0.0 || length <= 0 ? std::max (numSamples, 1) : length;
+    }
+
+    double sampleRate = 44100.0;
+    double beatPosition = 0.0;
+    double intervalMs = defaultIntervalMs;
+};
+} // namespace cvl
