@@ -55,4 +55,4 @@ add_library(corvane_common INTERFACE)
 target_include_directories(corvane_common INTERFACE
     ${CMAKE_SOURCE_DIR}/exl ${CMAKE_SOURCE_DIR}/vdm ${CMAKE_SOURCE_DIR}/src)
 target_compile_features(corvane_common INTERFACE cxx_std_20)
-target_link_libraries(corvane_common INTERFACE corvane_juce corvane_warnings Boost::headers)
+target_link_libraries(corvane_common INTERFACE corvane_juce Boost::headers)

@@ -1,8 +1,12 @@
-# Warnings apply to our own targets only; JUCE's headers come in as SYSTEM includes.
-add_library(corvane_warnings INTERFACE)
-target_compile_options(corvane_warnings INTERFACE
+# Warnings apply to our own targets only, as PRIVATE options: a usage requirement would reach the
+# shared-code library through the link cycle with it and turn JUCE's own warnings into errors.
+set(CORVANE_WARNING_FLAGS
     -Wall -Wextra -Wshadow -Wconversion -Wsign-conversion -Wnon-virtual-dtor
     -Woverloaded-virtual -Wpedantic -Wno-missing-field-initializers)
 if(CORVANE_WARNINGS_AS_ERRORS)
-    target_compile_options(corvane_warnings INTERFACE -Werror)
+    list(APPEND CORVANE_WARNING_FLAGS -Werror)
 endif()
+
+function(corvane_enable_warnings target)
+    target_compile_options(${target} PRIVATE ${CORVANE_WARNING_FLAGS})
+endfunction()
