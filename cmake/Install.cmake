@@ -19,9 +19,12 @@ install(DIRECTORY $<TARGET_GENEX_EVAL:Corvane_LV2,$<TARGET_PROPERTY:Corvane_LV2,
     DESTINATION ${CORVANE_INSTALL_LV2_DIR} USE_SOURCE_PERMISSIONS)
 
 # The folder is installed even while it holds no preset, so the browser always finds it.
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/presets/
-    DESTINATION ${CORVANE_INSTALL_FACTORY_PRESET_DIR}
-    FILES_MATCHING PATTERN "*.corvane")
+install(DIRECTORY DESTINATION ${CORVANE_INSTALL_FACTORY_PRESET_DIR})
+if(EXISTS ${CMAKE_SOURCE_DIR}/presets)
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/presets/
+        DESTINATION ${CORVANE_INSTALL_FACTORY_PRESET_DIR}
+        FILES_MATCHING PATTERN "*.corvane")
+endif()
 
 install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/${CORVANE_DESKTOP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
