@@ -1,2 +1,4 @@
 list(APPEND CORVANE_EDITOR_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/PluginEditor.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/PluginEditor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Colours.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Icon.cpp)
