@@ -213,6 +213,12 @@ void PopupHost::destroyPopup (int popup)
         });
 }
 
+void PopupHost::closeAllPopups()
+{
+    auto dying = std::move (impl->layers);
+    impl->layers.clear();
+}
+
 void PopupHost::layoutPopups()
 {
     for (auto& [popup, layer] : impl->layers)

@@ -23,6 +23,8 @@ public:
     void showPopup (int popup) override;
     void destroyPopup (int popup) override;
 
+    // Removes every layer at once; an owner that is going away calls it before its members go.
+    void closeAllPopups();
     // Places every visible layer again, for example after the host component was resized.
     void layoutPopups();
     [[nodiscard]] int getNumPopups() const;
