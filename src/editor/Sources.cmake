@@ -7,5 +7,6 @@ list(APPEND CORVANE_EDITOR_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Icon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Placeholder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LogoButton.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ChoiceSelector.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DropDownButton.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AboutPopup.cpp)
