@@ -8,33 +8,34 @@ namespace cvl
 {
 namespace
 {
-constexpr int margin = 6;
-constexpr int gap = 6;
-constexpr int lineHeight = 30;
-constexpr int urlWidth = 200;
-constexpr int iconRowHeight = 80;
-constexpr int iconGroupWidth = 300;
-constexpr int signatureWidth = 50;
-constexpr int signatureHeight = 20;
-constexpr int makerLogoWidth = 200;
-constexpr int productLogoHeight = 100;
-constexpr int menuBlockWidth = 500;
-constexpr int menuBlockHeight = 240;
-constexpr int menuWidth = 150;
-constexpr int warheadWidth = 200;
-constexpr float cornerRadius = 5.0f;
-constexpr juce::uint8 highlightAlpha = 0x40;
-constexpr int vst3WrapperType = 2;
-constexpr const char* makerName = "Halvik Audio 2026";
-constexpr const char* makerUrl = "https://halvikaudio.example";
+    constexpr int margin = 6;
+    constexpr int gap = 6;
+    constexpr int lineHeight = 30;
+    constexpr int urlWidth = 200;
+    constexpr int iconRowHeight = 80;
+    constexpr int iconGroupWidth = 300;
+    constexpr int signatureWidth = 50;
+    constexpr int signatureHeight = 20;
+    constexpr int makerLogoWidth = 200;
+    constexpr int productLogoHeight = 100;
+    constexpr int menuBlockWidth = 500;
+    constexpr int menuBlockHeight = 240;
+    constexpr int menuWidth = 150;
+    constexpr int warheadWidth = 200;
+    constexpr float cornerRadius = 5.0f;
+    constexpr juce::uint8 highlightAlpha = 0x40;
+    constexpr int vst3WrapperType = 2;
+    constexpr const char* makerName = "Halvik Audio 2026";
+    constexpr const char* makerUrl = "https://halvikaudio.example";
 
-juce::String versionLine (const juce::ValueTree& ui)
-{
-    const auto cpuinfo = juce::File ("/proc/cpuinfo").loadFileAsString();
-    return juce::StringArray { EditorResources::versionString(), "Linux", AboutPopup::processorModelName (cpuinfo),
-                               AboutPopup::SourceRevision, ui[UiModel::WrapperTypeDesc].toString() }
-        .joinIntoString (" / ");
-}
+    juce::String versionLine (const juce::ValueTree& ui)
+    {
+        const auto cpuinfo = juce::File ("/proc/cpuinfo").loadFileAsString();
+        return juce::StringArray{ EditorResources::versionString(), "Linux",
+                                  AboutPopup::processorModelName (cpuinfo), AboutPopup::SourceRevision,
+                                  ui[UiModel::WrapperTypeDesc].toString() }
+            .joinIntoString (" / ");
+    }
 } // namespace
 
 juce::String AboutPopup::processorModelName (const juce::String& cpuinfo)
@@ -46,11 +47,9 @@ juce::String AboutPopup::processorModelName (const juce::String& cpuinfo)
 }
 
 AboutPopup::AboutPopup (IComponentData& data)
-    : logo (EditorResources::corvaneLogo(), false),
-      signatureLeft (EditorResources::signatureLeft(), false),
+    : logo (EditorResources::corvaneLogo(), false), signatureLeft (EditorResources::signatureLeft(), false),
       signatureRight (EditorResources::signatureRight(), false),
-      makerLogo (EditorResources::makerLogo(), false),
-      warhead (EditorResources::warhead(), false),
+      makerLogo (EditorResources::makerLogo(), false), warhead (EditorResources::warhead(), false),
       scaleMenu (data.getUiModel().getChildWithName (UiModel::Scale)),
       themeMenu (data.getUiModel().getChildWithName (UiModel::ThemeColour))
 {
@@ -91,9 +90,13 @@ void AboutPopup::resized()
 
     auto iconRow = area.removeFromBottom (iconRowHeight);
     auto group = iconRow.withSizeKeepingCentre (iconGroupWidth, iconRow.getHeight());
-    signatureLeft.setBounds (group.removeFromLeft (signatureWidth).withSizeKeepingCentre (signatureWidth, signatureHeight).toFloat());
+    signatureLeft.setBounds (group.removeFromLeft (signatureWidth)
+                                 .withSizeKeepingCentre (signatureWidth, signatureHeight)
+                                 .toFloat());
     makerLogo.setBounds (group.removeFromLeft (makerLogoWidth).toFloat());
-    signatureRight.setBounds (group.removeFromLeft (signatureWidth).withSizeKeepingCentre (signatureWidth, signatureHeight).toFloat());
+    signatureRight.setBounds (group.removeFromLeft (signatureWidth)
+                                  .withSizeKeepingCentre (signatureWidth, signatureHeight)
+                                  .toFloat());
     area.removeFromBottom (gap);
     logo.setBounds (area.removeFromBottom (productLogoHeight).toFloat());
     area.removeFromBottom (gap);

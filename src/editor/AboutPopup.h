@@ -11,7 +11,8 @@ class AboutPopup : public juce::Component
 {
 public:
     static constexpr const char* SourceRevision = "0e77d2f";
-    static constexpr const char* FormatNotice = "VST is a registered trademark of Steinberg Media Technologies GmbH";
+    static constexpr const char* FormatNotice =
+        "VST is a registered trademark of Steinberg Media Technologies GmbH";
 
     explicit AboutPopup (IComponentData& data);
 
@@ -33,7 +34,7 @@ public:
         void paintButton (juce::Graphics& g, bool highlighted, bool down) override;
 
     private:
-        exl::MouseEventRepaint repainter { this };
+        exl::MouseEventRepaint repainter{ this };
     };
 
 private:

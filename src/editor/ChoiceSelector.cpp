@@ -6,11 +6,11 @@ namespace cvl
 {
 namespace
 {
-constexpr float highlightInset = 2.0f;
-constexpr float textInset = 8.0f;
-constexpr float cornerRadius = 5.0f;
-constexpr juce::uint8 hoverAlpha = 0x1a;
-constexpr juce::uint8 selectedAlpha = 0x40;
+    constexpr float highlightInset = 2.0f;
+    constexpr float textInset = 8.0f;
+    constexpr float cornerRadius = 5.0f;
+    constexpr juce::uint8 hoverAlpha = 0x1a;
+    constexpr juce::uint8 selectedAlpha = 0x40;
 } // namespace
 
 ChoiceSelector::ChoiceSelector (juce::RangedAudioParameter* parameter) : exl::ChoiceSelector (parameter)
@@ -21,8 +21,8 @@ ChoiceSelector::ChoiceSelector (juce::RangedAudioParameter* parameter) : exl::Ch
 
 void ChoiceSelector::paintBackground (juce::Graphics&, juce::Rectangle<float>) {}
 
-void ChoiceSelector::paintSelectorButton (juce::Graphics& g, juce::Rectangle<float> bounds, const juce::String& text,
-                                          bool hovered, bool selected)
+void ChoiceSelector::paintSelectorButton (juce::Graphics& g, juce::Rectangle<float> bounds,
+                                          const juce::String& text, bool hovered, bool selected)
 {
     // The button component under the pointer decides the text colour; the selector stands in for it.
     const auto colour = Colours::getTextColour (this);

@@ -4,33 +4,34 @@ namespace cvl
 {
 namespace
 {
-// The theme colour shows through a mostly white tint.
-constexpr float themeShareOfTint = 0.2f;
-constexpr float terminalText = 0.7142857f;
-constexpr float terminalTextDisabled = 0.5555556f;
-constexpr float frontPlateText = 0.9090909f;
-constexpr float frontPlateTextDisabled = 0.8333333f;
+    // The theme colour shows through a mostly white tint.
+    constexpr float themeShareOfTint = 0.2f;
+    constexpr float terminalText = 0.7142857f;
+    constexpr float terminalTextDisabled = 0.5555556f;
+    constexpr float frontPlateText = 0.9090909f;
+    constexpr float frontPlateTextDisabled = 0.8333333f;
 
-juce::uint8 towardsTheme (juce::uint8 theme)
-{
-    constexpr float white = 255.0f;
-    return static_cast<juce::uint8> (juce::roundToInt (white + (static_cast<float> (theme) - white) * themeShareOfTint));
-}
+    juce::uint8 towardsTheme (juce::uint8 theme)
+    {
+        constexpr float white = 255.0f;
+        return static_cast<juce::uint8> (
+            juce::roundToInt (white + (static_cast<float> (theme) - white) * themeShareOfTint));
+    }
 
-juce::Colour tintOf (juce::Colour theme)
-{
-    return juce::Colour (towardsTheme (theme.getRed()), towardsTheme (theme.getGreen()),
-                         towardsTheme (theme.getBlue()), towardsTheme (theme.getAlpha()));
-}
+    juce::Colour tintOf (juce::Colour theme)
+    {
+        return juce::Colour (towardsTheme (theme.getRed()), towardsTheme (theme.getGreen()),
+                             towardsTheme (theme.getBlue()), towardsTheme (theme.getAlpha()));
+    }
 
-// Each of red, green and blue multiplied and truncated; alpha kept.
-juce::Colour scaled (juce::Colour colour, float factor)
-{
-    const auto channel = [factor] (juce::uint8 value)
-    { return static_cast<juce::uint8> (static_cast<float> (value) * factor); };
-    return juce::Colour (channel (colour.getRed()), channel (colour.getGreen()), channel (colour.getBlue()),
-                         colour.getAlpha());
-}
+    // Each of red, green and blue multiplied and truncated; alpha kept.
+    juce::Colour scaled (juce::Colour colour, float factor)
+    {
+        const auto channel = [factor] (juce::uint8 value)
+        { return static_cast<juce::uint8> (static_cast<float> (value) * factor); };
+        return juce::Colour (channel (colour.getRed()), channel (colour.getGreen()),
+                             channel (colour.getBlue()), colour.getAlpha());
+    }
 } // namespace
 
 juce::Colour Colours::get (const juce::Component* component, Id id)
@@ -38,7 +39,8 @@ juce::Colour Colours::get (const juce::Component* component, Id id)
     const auto colourId = static_cast<int> (id);
     if (component != nullptr && component->isColourSpecified (colourId))
         return component->findColour (colourId);
-    auto& lookAndFeel = component != nullptr ? component->getLookAndFeel() : juce::LookAndFeel::getDefaultLookAndFeel();
+    auto& lookAndFeel =
+        component != nullptr ? component->getLookAndFeel() : juce::LookAndFeel::getDefaultLookAndFeel();
     if (lookAndFeel.isColourSpecified (colourId))
         return lookAndFeel.findColour (colourId);
     return juce::Colours::black;
@@ -63,7 +65,8 @@ void Colours::set (juce::LookAndFeel& lookAndFeel, Type type, const juce::Colour
     const auto text = scaled (tint, terminal ? terminalText : frontPlateText);
 
     lookAndFeel.setColour (Text, text);
-    lookAndFeel.setColour (TextDisabled, scaled (tint, terminal ? terminalTextDisabled : frontPlateTextDisabled));
+    lookAndFeel.setColour (TextDisabled,
+                           scaled (tint, terminal ? terminalTextDisabled : frontPlateTextDisabled));
     lookAndFeel.setColour (TextHighlighted, tint);
     lookAndFeel.setColour (Background, terminal ? juce::Colour (TerminalBackground) : theme);
     lookAndFeel.setColour (juce::Label::textColourId, text);

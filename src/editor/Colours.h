@@ -27,7 +27,8 @@ public:
         FrontPlate = 1 // the theme colour itself, the effect section
     };
 
-    // The component's own colour, else its look-and-feel's (own, nearest parent's or the default), else black.
+    // The component's own colour, else its look-and-feel's (own, nearest parent's or the default), else
+    // black.
     [[nodiscard]] static juce::Colour get (const juce::Component* component, Id id);
     // TextDisabled when disabled (itself or a parent), TextHighlighted under the pointer (a touch only
     // while pressed), otherwise Text.

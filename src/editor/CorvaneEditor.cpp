@@ -9,28 +9,29 @@ namespace cvl
 {
 namespace
 {
-constexpr int aboutPopupInset = 100;
-constexpr float backgroundFade = 0.7142857f;
-constexpr float noiseOpacity = 0.05f;
-constexpr float maximumNoise = 0.9999999f;
-constexpr int shadowHeight = 30;
-constexpr juce::uint8 shadowAlpha = 0x40;
+    constexpr int aboutPopupInset = 100;
+    constexpr float backgroundFade = 0.7142857f;
+    constexpr float noiseOpacity = 0.05f;
+    constexpr float maximumNoise = 0.9999999f;
+    constexpr int shadowHeight = 30;
+    constexpr juce::uint8 shadowAlpha = 0x40;
 
-bool isTrue (const juce::var& value) { return static_cast<bool> (value); }
+    bool isTrue (const juce::var& value) { return static_cast<bool> (value); }
 
-juce::Colour faded (juce::Colour colour, float factor)
-{
-    const auto channel = [factor] (juce::uint8 v) { return static_cast<juce::uint8> (static_cast<float> (v) * factor); };
-    return juce::Colour (channel (colour.getRed()), channel (colour.getGreen()), channel (colour.getBlue()),
-                         colour.getAlpha());
-}
+    juce::Colour faded (juce::Colour colour, float factor)
+    {
+        const auto channel = [factor] (juce::uint8 v)
+        { return static_cast<juce::uint8> (static_cast<float> (v) * factor); };
+        return juce::Colour (channel (colour.getRed()), channel (colour.getGreen()),
+                             channel (colour.getBlue()), colour.getAlpha());
+    }
 
-std::unique_ptr<Placeholder> makePlaceholder (const juce::String& name, const juce::String& tooltip = {})
-{
-    auto placeholder = std::make_unique<Placeholder> (name);
-    placeholder->setHelpText (tooltip);
-    return placeholder;
-}
+    std::unique_ptr<Placeholder> makePlaceholder (const juce::String& name, const juce::String& tooltip = {})
+    {
+        auto placeholder = std::make_unique<Placeholder> (name);
+        placeholder->setHelpText (tooltip);
+        return placeholder;
+    }
 } // namespace
 
 CorvaneEditor::Macro::Macro (int number)
@@ -61,9 +62,9 @@ CorvaneEditor::CorvaneEditor (IComponentData& componentData)
         if (mods.isLeftButtonDown())
             openAboutPopup();
     };
-    for (auto* child : std::initializer_list<juce::Component*> { &logo, &presetSelector, &voiceCount, &voiceCountLabel,
-                                                                 &bypass, &mix, &mixLabel, &lfoToggle, &transformToggle,
-                                                                 &tooltipLine, &effectSection })
+    for (auto* child : std::initializer_list<juce::Component*>{
+             &logo, &presetSelector, &voiceCount, &voiceCountLabel, &bypass, &mix, &mixLabel, &lfoToggle,
+             &transformToggle, &tooltipLine, &effectSection })
         addAndMakeVisible (child);
     for (auto& macro : macros)
     {
@@ -89,9 +90,12 @@ CorvaneEditor::CorvaneEditor (IComponentData& componentData)
     lfoToggle.onClick = [toggle] { toggle (UiModel::LfoEditorExpanded); };
     transformToggle.onClick = [toggle] { toggle (UiModel::TransformEditorExpanded); };
 
-    uiCallbacks.addCallback (UiModel::LfoEditorExpanded, [this] (juce::var) { resized(); }, false);
-    uiCallbacks.addCallback (UiModel::TransformEditorExpanded, [this] (juce::var) { resized(); }, false);
-    uiCallbacks.addCallback (UiModel::ThemeColour, [this] (juce::var value) { applyTheme (value); }, true);
+    uiCallbacks.addCallback (
+        UiModel::LfoEditorExpanded, [this] (juce::var) { resized(); }, false);
+    uiCallbacks.addCallback (
+        UiModel::TransformEditorExpanded, [this] (juce::var) { resized(); }, false);
+    uiCallbacks.addCallback (
+        UiModel::ThemeColour, [this] (juce::var value) { applyTheme (value); }, true);
 
     voiceCount.setHelpText ("Voice Count");
     bypass.setHelpText ("Bypass Entire Plugin");
@@ -109,7 +113,8 @@ void CorvaneEditor::installTypeface()
     const auto bytes = EditorResources::typeface();
     if (bytes.data == nullptr || bytes.size <= 0)
         return;
-    auto typeface = juce::Typeface::createSystemTypefaceFor (bytes.data, static_cast<std::size_t> (bytes.size));
+    auto typeface =
+        juce::Typeface::createSystemTypefaceFor (bytes.data, static_cast<std::size_t> (bytes.size));
     if (typeface == nullptr)
         return;
     // Fonts find their typeface through the default look-and-feel, so the change is global.
@@ -132,7 +137,8 @@ void CorvaneEditor::openAboutPopup()
         return;
     aboutPopup.setRelativeComponent (*this, false);
     aboutPopup.setAlignment (exl::PopupAlignment::Centred);
-    aboutPopup.setSize (std::max (getWidth() - aboutPopupInset, 0), std::max (getHeight() - aboutPopupInset, 0));
+    aboutPopup.setSize (std::max (getWidth() - aboutPopupInset, 0),
+                        std::max (getHeight() - aboutPopupInset, 0));
     aboutPopup.setContentComponent (std::make_unique<AboutPopup> (data));
     aboutPopup.show();
 }
@@ -151,8 +157,9 @@ juce::Component* CorvaneEditor::findChild (const juce::String& name) const
 void CorvaneEditor::resized()
 {
     const auto ui = data.getUiModel();
-    const auto layout = EditorLayout::compute (getWidth(), getHeight(), isTrue (ui[UiModel::LfoEditorExpanded]),
-                                               isTrue (ui[UiModel::TransformEditorExpanded]));
+    const auto layout =
+        EditorLayout::compute (getWidth(), getHeight(), isTrue (ui[UiModel::LfoEditorExpanded]),
+                               isTrue (ui[UiModel::TransformEditorExpanded]));
     logo.setBounds (layout.logo);
     presetSelector.setBounds (layout.presetSelector);
     voiceCountLabel.setBounds (layout.voiceCountLabel);
@@ -193,7 +200,9 @@ void CorvaneEditor::refreshNoise()
         for (int x = 0; x < noise.getWidth(); ++x)
         {
             const auto r = std::min (random.nextFloat(), maximumNoise);
-            noise.setPixelAt (x, y, juce::Colours::white.withAlpha (static_cast<juce::uint8> (juce::roundToInt (r * 255.0f))));
+            noise.setPixelAt (
+                x, y,
+                juce::Colours::white.withAlpha (static_cast<juce::uint8> (juce::roundToInt (r * 255.0f))));
         }
 }
 

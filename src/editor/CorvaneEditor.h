@@ -42,24 +42,24 @@ private:
 
     IComponentData& data;
     LogoButton logo;
-    exl::MouseClickListener logoClick { &logo };
+    exl::MouseClickListener logoClick{ &logo };
     exl::PopupClient aboutPopup;
-    Placeholder presetSelector { "Preset Selector" };
-    Placeholder voiceCount { "Voice Count" };
-    Placeholder voiceCountLabel { "Voice Count Label" };
-    Placeholder bypass { "Bypass" };
-    std::array<Macro, 4> macros { Macro (1), Macro (2), Macro (3), Macro (4) };
-    Placeholder mix { "Mix" };
-    Placeholder mixLabel { "Mix Label" };
-    Placeholder lfoToggle { "Monophonic Modulators" };
+    Placeholder presetSelector{ "Preset Selector" };
+    Placeholder voiceCount{ "Voice Count" };
+    Placeholder voiceCountLabel{ "Voice Count Label" };
+    Placeholder bypass{ "Bypass" };
+    std::array<Macro, 4> macros{ Macro (1), Macro (2), Macro (3), Macro (4) };
+    Placeholder mix{ "Mix" };
+    Placeholder mixLabel{ "Mix Label" };
+    Placeholder lfoToggle{ "Monophonic Modulators" };
     std::array<std::unique_ptr<Placeholder>, 6> lfos;
-    Placeholder transformToggle { "Transforms" };
+    Placeholder transformToggle{ "Transforms" };
     std::array<std::unique_ptr<Placeholder>, 3> vectorSpaceEditors;
     std::array<std::unique_ptr<Placeholder>, 3> visualizerPairs;
-    Placeholder tooltipLine { "Tooltip" };
+    Placeholder tooltipLine{ "Tooltip" };
     juce::LookAndFeel_V4 effectLookAndFeel;
     exl::ValueTreeCallbacks uiCallbacks;
-    Placeholder effectSection { "Effect Section" };
+    Placeholder effectSection{ "Effect Section" };
     std::array<std::unique_ptr<Placeholder>, 3> effectSlots;
     juce::Image noise;
 

@@ -6,11 +6,11 @@ namespace cvl
 {
 namespace
 {
-constexpr float cornerRadius = 5.0f;
-constexpr juce::uint8 hoverAlpha = 0x40;
-constexpr juce::uint8 tabAlpha = 0x1a;
-constexpr int textInset = 2;
-constexpr float bracketStart = 0.8f;
+    constexpr float cornerRadius = 5.0f;
+    constexpr juce::uint8 hoverAlpha = 0x40;
+    constexpr juce::uint8 tabAlpha = 0x1a;
+    constexpr int textInset = 2;
+    constexpr float bracketStart = 0.8f;
 } // namespace
 
 DropDownButton::DropDownButton (IComponentData& data, const juce::Identifier& parameterId)
@@ -21,7 +21,8 @@ DropDownButton::DropDownButton (IComponentData& data, const juce::Identifier& pa
         [this] (juce::var value)
         {
             if (parameter != nullptr)
-                shownText = parameter->getText (static_cast<float> (value), exl::ChoiceParameterModel::maximumTextLength);
+                shownText = parameter->getText (static_cast<float> (value),
+                                                exl::ChoiceParameterModel::maximumTextLength);
             repaint();
         },
         true);
@@ -56,7 +57,8 @@ void DropDownButton::openMenu()
 
 void DropDownButton::paint (juce::Graphics& g)
 {
-    const auto colour = popup.isValid() ? Colours::get (this, Colours::TextHighlighted) : Colours::getTextColour (this);
+    const auto colour =
+        popup.isValid() ? Colours::get (this, Colours::TextHighlighted) : Colours::getTextColour (this);
     internalPaint (g, shownText, colour);
 }
 
@@ -82,7 +84,8 @@ void DropDownButton::paint (juce::Graphics& g, juce::Rectangle<int> bounds, cons
     g.strokePath (bracket, juce::PathStrokeType (1.0f));
 }
 
-void EffectSlotDropDownButton::internalPaint (juce::Graphics& g, const juce::String& text, juce::Colour colour)
+void EffectSlotDropDownButton::internalPaint (juce::Graphics& g, const juce::String& text,
+                                              juce::Colour colour)
 {
     const auto height = static_cast<float> (getHeight());
     // Only the rounded top half lies inside the button: a tab.
@@ -99,7 +102,8 @@ DropDownButton::Menu::Menu (juce::ValueTree choices)
     buildButtonComponents (choices);
 }
 
-DropDownButton::Menu::Menu (juce::RangedAudioParameter* parameterToShow) : exl::ChoiceSelector (parameterToShow)
+DropDownButton::Menu::Menu (juce::RangedAudioParameter* parameterToShow)
+    : exl::ChoiceSelector (parameterToShow)
 {
     setGap (menuMargin);
     setMargin (menuMargin);

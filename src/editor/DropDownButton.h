@@ -38,16 +38,16 @@ public:
         void paintSelectorButton (juce::Graphics& g, juce::Rectangle<float> bounds, const juce::String& text,
                                   bool hovered, bool selected) override;
 
-        exl::MouseClickListener clickListener { this };
+        exl::MouseClickListener clickListener{ this };
     };
 
 protected:
     virtual void internalPaint (juce::Graphics& g, const juce::String& text, juce::Colour colour);
 
 private:
-    exl::MouseClickListener clickListener { this };
+    exl::MouseClickListener clickListener{ this };
     exl::ValueTreeCallbacks callbacks;
-    exl::MouseEventRepaint repainter { this };
+    exl::MouseEventRepaint repainter{ this };
     exl::PopupClient popup;
     juce::RangedAudioParameter* parameter;
     juce::String shownText;

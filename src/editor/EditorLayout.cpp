@@ -4,50 +4,50 @@ namespace cvl
 {
 namespace
 {
-constexpr int margin = 6;
-constexpr int gap = 6;
-constexpr int headerHeight = 101;
-constexpr int upperHeaderHeight = 66;
-constexpr int leftBlockWidth = 500;
-constexpr int macroBlockWidth = 318;
-constexpr int macroWidth = 75;
-constexpr int arrowSize = 35;
-constexpr int presetButtonGroupWidth = 72;
-constexpr int presetButtonSize = 20;
-constexpr int voiceCountLabelHeight = 35;
-constexpr int voiceCountHeight = 25;
-constexpr int bypassWidth = 70;
-constexpr int bypassHeight = 25;
-constexpr int mixKnobSize = 20;
-constexpr int effectSectionHeight = 170;
-constexpr int columnMargin = 26;
-constexpr int columnGap = 40;
-constexpr int toggleHeight = 35;
-constexpr int lfoHeight = 35;
-constexpr int lfoBand = 76;
-constexpr int transformBand = 175;
-constexpr int visualizerHeight = 250;
-constexpr int tooltipHeight = 30;
+    constexpr int margin = 6;
+    constexpr int gap = 6;
+    constexpr int headerHeight = 101;
+    constexpr int upperHeaderHeight = 66;
+    constexpr int leftBlockWidth = 500;
+    constexpr int macroBlockWidth = 318;
+    constexpr int macroWidth = 75;
+    constexpr int arrowSize = 35;
+    constexpr int presetButtonGroupWidth = 72;
+    constexpr int presetButtonSize = 20;
+    constexpr int voiceCountLabelHeight = 35;
+    constexpr int voiceCountHeight = 25;
+    constexpr int bypassWidth = 70;
+    constexpr int bypassHeight = 25;
+    constexpr int mixKnobSize = 20;
+    constexpr int effectSectionHeight = 170;
+    constexpr int columnMargin = 26;
+    constexpr int columnGap = 40;
+    constexpr int toggleHeight = 35;
+    constexpr int lfoHeight = 35;
+    constexpr int lfoBand = 76;
+    constexpr int transformBand = 175;
+    constexpr int visualizerHeight = 250;
+    constexpr int tooltipHeight = 30;
 
-// Three columns of the middle area: 289, 289 and 290 wide at a width of 1000.
-std::array<juce::Range<int>, 3> columns (int width)
-{
-    const auto span = width - 2 * columnMargin;
-    const auto c1 = (width - 132) / 3;
-    const auto rest = span - c1 - columnGap;
-    const auto c2 = (rest - columnGap) / 2;
-    const auto c3 = rest - c2 - columnGap;
-    const auto x1 = columnMargin;
-    const auto x2 = x1 + c1 + columnGap;
-    const auto x3 = x2 + c2 + columnGap;
-    return { juce::Range<int>::withStartAndLength (x1, c1), juce::Range<int>::withStartAndLength (x2, c2),
-             juce::Range<int>::withStartAndLength (x3, c3) };
-}
+    // Three columns of the middle area: 289, 289 and 290 wide at a width of 1000.
+    std::array<juce::Range<int>, 3> columns (int width)
+    {
+        const auto span = width - 2 * columnMargin;
+        const auto c1 = (width - 132) / 3;
+        const auto rest = span - c1 - columnGap;
+        const auto c2 = (rest - columnGap) / 2;
+        const auto c3 = rest - c2 - columnGap;
+        const auto x1 = columnMargin;
+        const auto x2 = x1 + c1 + columnGap;
+        const auto x3 = x2 + c2 + columnGap;
+        return { juce::Range<int>::withStartAndLength (x1, c1), juce::Range<int>::withStartAndLength (x2, c2),
+                 juce::Range<int>::withStartAndLength (x3, c3) };
+    }
 
-juce::Rectangle<int> inColumn (juce::Range<int> column, juce::Rectangle<int> band)
-{
-    return { column.getStart(), band.getY(), column.getLength(), band.getHeight() };
-}
+    juce::Rectangle<int> inColumn (juce::Range<int> column, juce::Rectangle<int> band)
+    {
+        return { column.getStart(), band.getY(), column.getLength(), band.getHeight() };
+    }
 } // namespace
 
 EditorLayout EditorLayout::compute (int w, int h, bool lfoExpanded, bool transformExpanded)
@@ -95,7 +95,8 @@ EditorLayout EditorLayout::compute (int w, int h, bool lfoExpanded, bool transfo
     layout.bypass = { middle.getX(), rowCentre - bypassHeight / 2, bypassWidth, bypassHeight };
     const auto mixY = rowCentre - mixKnobSize / 2;
     layout.mix = { middle.getRight() - mixKnobSize, mixY, mixKnobSize, mixKnobSize };
-    layout.mixLabel = { layout.bypass.getRight(), mixY, layout.mix.getX() - layout.bypass.getRight(), mixKnobSize };
+    layout.mixLabel = { layout.bypass.getRight(), mixY, layout.mix.getX() - layout.bypass.getRight(),
+                        mixKnobSize };
 
     // The middle area, top down.
     const auto cols = columns (w);

@@ -17,10 +17,12 @@ struct EditorLayout
     // The window height for the expanded editors: 657, 739, 838 or 920.
     [[nodiscard]] static int heightFor (bool lfoExpanded, bool transformExpanded) noexcept
     {
-        return collapsedHeight + (lfoExpanded ? lfoBandHeight : 0) + (transformExpanded ? transformBandHeight : 0);
+        return collapsedHeight + (lfoExpanded ? lfoBandHeight : 0) +
+               (transformExpanded ? transformBandHeight : 0);
     }
 
-    [[nodiscard]] static EditorLayout compute (int width, int height, bool lfoExpanded, bool transformExpanded);
+    [[nodiscard]] static EditorLayout compute (int width, int height, bool lfoExpanded,
+                                               bool transformExpanded);
 
     juce::Rectangle<int> logo;
     juce::Rectangle<int> presetSelector, previousPreset, nextPreset, presetName, initPreset, savePreset,

@@ -20,9 +20,10 @@ void Icon::paint (juce::Graphics& g) const
         return;
     const auto transform = path.getTransformToScaleToFit (bounds, true, juce::Justification::centred);
     if (stroke)
-        g.strokePath (path,
-                      juce::PathStrokeType (strokeWidth, juce::PathStrokeType::curved, juce::PathStrokeType::rounded),
-                      transform);
+        g.strokePath (
+            path,
+            juce::PathStrokeType (strokeWidth, juce::PathStrokeType::curved, juce::PathStrokeType::rounded),
+            transform);
     else
         g.fillPath (path, transform);
 }

@@ -18,7 +18,7 @@ public:
     bool fillsBackground = false;
 
 private:
-    exl::MouseClickListener clickListener { this };
+    exl::MouseClickListener clickListener{ this };
 
     JUCE_DECLARE_NON_COPYABLE (Placeholder)
 };

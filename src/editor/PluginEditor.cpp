@@ -20,10 +20,8 @@ juce::String storedSetting (const juce::Identifier& key)
 } // namespace
 
 CorvaneAudioProcessorEditor::CorvaneAudioProcessorEditor (CorvaneAudioProcessor& processorToEdit)
-    : juce::AudioProcessorEditor (processorToEdit),
-      exl::PopupHost (static_cast<juce::Component&> (*this)),
-      corvaneProcessor (processorToEdit),
-      monoModulatorsModel (processorToEdit),
+    : juce::AudioProcessorEditor (processorToEdit), exl::PopupHost (static_cast<juce::Component&> (*this)),
+      corvaneProcessor (processorToEdit), monoModulatorsModel (processorToEdit),
       polyModulatorsModel (processorToEdit)
 {
     setLookAndFeel (&lookAndFeel);
@@ -39,11 +37,13 @@ CorvaneAudioProcessorEditor::CorvaneAudioProcessorEditor (CorvaneAudioProcessor&
 
     ++corvaneProcessor.getOpenEditorCount();
     ui.setProperty (cvl::UiModel::WrapperType, static_cast<int> (corvaneProcessor.wrapperType), nullptr);
-    ui.setProperty (cvl::UiModel::WrapperTypeDesc,
-                    juce::String (juce::AudioProcessor::getWrapperTypeDescription (corvaneProcessor.wrapperType)),
-                    nullptr);
+    ui.setProperty (
+        cvl::UiModel::WrapperTypeDesc,
+        juce::String (juce::AudioProcessor::getWrapperTypeDescription (corvaneProcessor.wrapperType)),
+        nullptr);
 
-    cvl::Colours::set (lookAndFeel, cvl::Colours::Type::Terminal, juce::Colour (cvl::Colours::DefaultFrontPlate));
+    cvl::Colours::set (lookAndFeel, cvl::Colours::Type::Terminal,
+                       juce::Colour (cvl::Colours::DefaultFrontPlate));
     fillParameterValuesModel();
 
     mainComponent = std::make_unique<cvl::CorvaneEditor> (*this);
@@ -106,7 +106,10 @@ void CorvaneAudioProcessorEditor::updateSize()
                cvl::EditorLayout::heightFor (lfoEditorExpanded, transformEditorExpanded));
 }
 
-void CorvaneAudioProcessorEditor::applyScale() { juce::AudioProcessorEditor::setScaleFactor (hostScale * userScale); }
+void CorvaneAudioProcessorEditor::applyScale()
+{
+    juce::AudioProcessorEditor::setScaleFactor (hostScale * userScale);
+}
 
 void CorvaneAudioProcessorEditor::setScaleFactor (float newScale)
 {
@@ -139,7 +142,10 @@ double CorvaneAudioProcessorEditor::defaultZoom()
 }
 
 juce::ValueTree CorvaneAudioProcessorEditor::getParameterModel() { return parameterValuesModel.getTree(); }
-juce::ValueTree CorvaneAudioProcessorEditor::getMonoModulatorsModel() { return monoModulatorsModel.getTree(); }
+juce::ValueTree CorvaneAudioProcessorEditor::getMonoModulatorsModel()
+{
+    return monoModulatorsModel.getTree();
+}
 // The preset tree joins here once the processor offers its preset model.
 juce::ValueTree CorvaneAudioProcessorEditor::getPresetModel() { return {}; }
 juce::ValueTree CorvaneAudioProcessorEditor::getUiModel() { return uiModel->getTree(); }

@@ -5,15 +5,15 @@
 
 namespace cvl
 {
-const juce::Identifier ModulationsModel::Type { "ModulationsModel" };
+const juce::Identifier ModulationsModel::Type{ "ModulationsModel" };
 
 namespace
 {
-template <typename Modulators, typename Id>
-juce::Identifier propertyFor (Id id)
-{
-    return juce::Identifier (Modulators::nameString (id));
-}
+    template <typename Modulators, typename Id>
+    juce::Identifier propertyFor (Id id)
+    {
+        return juce::Identifier (Modulators::nameString (id));
+    }
 } // namespace
 
 ModulationsModel::ModulationsModel()
@@ -75,7 +75,8 @@ ModulationsModel::State::State (juce::ValueTree modulations) : tree (std::move (
 
 ModulationsModel::State::~State() { tree.removeListener (this); }
 
-void ModulationsModel::State::valueTreePropertyChanged (juce::ValueTree& changed, const juce::Identifier& property)
+void ModulationsModel::State::valueTreePropertyChanged (juce::ValueTree& changed,
+                                                        const juce::Identifier& property)
 {
     if (changed != tree || ! onChange)
         return;

@@ -52,8 +52,8 @@ public:
     private:
         void emphasise (bool emphasized);
 
-        std::array<bool, MonoModulators::Count> mono {};
-        std::array<bool, PolyModulators::Count> poly {};
+        std::array<bool, MonoModulators::Count> mono{};
+        std::array<bool, PolyModulators::Count> poly{};
         Controller controller;
     };
 
@@ -66,21 +66,27 @@ public:
 
         std::function<void()> onChange;
 
-        [[nodiscard]] bool isEmphasized (MonoModulatorId id) const noexcept { return mono[MonoModulators::index (id)]; }
-        [[nodiscard]] bool isEmphasized (PolyModulatorId id) const noexcept { return poly[PolyModulators::index (id)]; }
+        [[nodiscard]] bool isEmphasized (MonoModulatorId id) const noexcept
+        {
+            return mono[MonoModulators::index (id)];
+        }
+        [[nodiscard]] bool isEmphasized (PolyModulatorId id) const noexcept
+        {
+            return poly[PolyModulators::index (id)];
+        }
 
     private:
         void valueTreePropertyChanged (juce::ValueTree& changed, const juce::Identifier& property) override;
 
-        std::array<bool, MonoModulators::Count> mono {};
-        std::array<bool, PolyModulators::Count> poly {};
+        std::array<bool, MonoModulators::Count> mono{};
+        std::array<bool, PolyModulators::Count> poly{};
         juce::ValueTree tree;
 
         JUCE_DECLARE_NON_COPYABLE (State)
     };
 
 private:
-    juce::ValueTree tree { Type };
+    juce::ValueTree tree{ Type };
 
     JUCE_DECLARE_NON_COPYABLE (ModulationsModel)
 };

@@ -4,7 +4,7 @@
 
 namespace cvl
 {
-const juce::Identifier MonoModulatorsModel::Type { "CorvaneMonoModulatorsModel" };
+const juce::Identifier MonoModulatorsModel::Type{ "CorvaneMonoModulatorsModel" };
 
 MonoModulatorsModel::MonoModulatorsModel (IMonoModulatorValuesAccess& valueSource) : source (valueSource) {}
 
@@ -17,7 +17,7 @@ juce::Identifier MonoModulatorsModel::propertyFor (std::size_t modulatorIndex)
 
 void MonoModulatorsModel::timerCallback()
 {
-    MonoModulators::ValueTable table {};
+    MonoModulators::ValueTable table{};
     source.fillMonoModulationValueTable (table);
     for (std::size_t i = 0; i < table.size(); ++i)
         tree.setProperty (propertyFor (i), static_cast<double> (table[i]), nullptr);
@@ -37,7 +37,7 @@ MonoModulatorsModel::Listener::Listener (IComponentData& data, const ParameterId
         if (parameter.modClass == modulatorName)
             continue;
         const auto k = MonoModulators::index (id);
-        const auto amountId = ParameterId { parameter.name, parameter.modClass, modulatorName }.toIdentifier();
+        const auto amountId = ParameterId{ parameter.name, parameter.modClass, modulatorName }.toIdentifier();
         parameterCallbacks.addCallback (
             amountId,
             [this, k] (juce::var normalised)
@@ -52,7 +52,8 @@ MonoModulatorsModel::Listener::Listener (IComponentData& data, const ParameterId
 
 MonoModulatorsModel::Listener::~Listener() { monoTree.removeListener (this); }
 
-void MonoModulatorsModel::Listener::valueTreePropertyChanged (juce::ValueTree& changed, const juce::Identifier& property)
+void MonoModulatorsModel::Listener::valueTreePropertyChanged (juce::ValueTree& changed,
+                                                              const juce::Identifier& property)
 {
     if (changed != monoTree)
         return;

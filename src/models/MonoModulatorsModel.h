@@ -42,9 +42,9 @@ public:
         void valueTreePropertyChanged (juce::ValueTree& tree, const juce::Identifier& property) override;
         void update();
 
-        MonoModulators::ValueTable values {};
-        MonoModulators::ValueTable amounts {};
-        MonoModulators::ValueTable products {};
+        MonoModulators::ValueTable values{};
+        MonoModulators::ValueTable amounts{};
+        MonoModulators::ValueTable products{};
         juce::ValueTree monoTree;
         exl::ValueTreeCallbacks parameterCallbacks;
 
@@ -52,7 +52,7 @@ public:
     };
 
 private:
-    juce::ValueTree tree { Type };
+    juce::ValueTree tree{ Type };
     IMonoModulatorValuesAccess& source;
 
     JUCE_DECLARE_NON_COPYABLE (MonoModulatorsModel)

@@ -22,7 +22,7 @@ void ParameterModel::addParameterNode (juce::ValueTree root, const juce::Identif
         root.getOrCreateChildWithName (identifier, nullptr);
         return;
     }
-    const auto base = ParameterId { parts.name, parts.modClass, {} }.toIdentifier();
+    const auto base = ParameterId{ parts.name, parts.modClass, {} }.toIdentifier();
     auto baseNode = root.getOrCreateChildWithName (base, nullptr);
     baseNode.getOrCreateChildWithName (identifier, nullptr);
 }

@@ -27,8 +27,8 @@ public:
 private:
     [[nodiscard]] static std::size_t row (PolyModulatorId id) noexcept;
 
-    PolyModulators::ValueTable initial {};
-    PolyModulators::ValueTable transformed {};
+    PolyModulators::ValueTable initial{};
+    PolyModulators::ValueTable transformed{};
     IPolyModulatorValuesAccess& source;
 
     JUCE_DECLARE_NON_COPYABLE (PolyModulatorsModel)

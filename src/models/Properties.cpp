@@ -4,7 +4,7 @@ namespace cvl
 {
 namespace
 {
-constexpr int autoSaveDelayMs = 3000;
+    constexpr int autoSaveDelayMs = 3000;
 }
 
 juce::PropertiesFile::Options Properties::getOptions()

@@ -11,7 +11,9 @@ struct PropertiesModel::Impl
     juce::ValueTree tree;
 };
 
-PropertiesModel::PropertiesModel (juce::ValueTree uiTree) : impl (std::make_unique<Impl> (std::move (uiTree))) {}
+PropertiesModel::PropertiesModel (juce::ValueTree uiTree) : impl (std::make_unique<Impl> (std::move (uiTree)))
+{
+}
 
 PropertiesModel::~PropertiesModel() = default;
 

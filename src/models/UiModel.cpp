@@ -4,19 +4,20 @@
 
 namespace cvl
 {
-const juce::Identifier UiModel::Type { "CorvaneUiModel" };
-const juce::Identifier UiModel::LfoEditorExpanded { "LfoEditorExpanded" };
-const juce::Identifier UiModel::TransformEditorExpanded { "TransformEditorExpanded" };
-const juce::Identifier UiModel::Scale { "Scale" };
-const juce::Identifier UiModel::ThemeColour { "ThemeColour" };
-const juce::Identifier UiModel::WrapperType { "WrapperType" };
-const juce::Identifier UiModel::WrapperTypeDesc { "WrapperTypeDesc" };
-const juce::Identifier UiModel::Tooltip { "Tooltip" };
-const juce::Identifier UiModel::HoveredParameter { "HoveredParameter" };
-const juce::Identifier UiModel::ChoiceType { "choice" };
-const juce::Identifier UiModel::ChoiceValue { "value" };
+const juce::Identifier UiModel::Type{ "CorvaneUiModel" };
+const juce::Identifier UiModel::LfoEditorExpanded{ "LfoEditorExpanded" };
+const juce::Identifier UiModel::TransformEditorExpanded{ "TransformEditorExpanded" };
+const juce::Identifier UiModel::Scale{ "Scale" };
+const juce::Identifier UiModel::ThemeColour{ "ThemeColour" };
+const juce::Identifier UiModel::WrapperType{ "WrapperType" };
+const juce::Identifier UiModel::WrapperTypeDesc{ "WrapperTypeDesc" };
+const juce::Identifier UiModel::Tooltip{ "Tooltip" };
+const juce::Identifier UiModel::HoveredParameter{ "HoveredParameter" };
+const juce::Identifier UiModel::ChoiceType{ "choice" };
+const juce::Identifier UiModel::ChoiceValue{ "value" };
 
-UiModel::SelectionModel::SelectionModel (juce::ValueTree ui, juce::ValueTree choices, const juce::Identifier& id)
+UiModel::SelectionModel::SelectionModel (juce::ValueTree ui, juce::ValueTree choices,
+                                         const juce::Identifier& id)
     : exl::SelectionModelListener (choices), uiTree (std::move (ui)), property (id), selection (choices)
 {
 }
@@ -29,18 +30,19 @@ void UiModel::SelectionModel::onSelectedTreeChanged (juce::ValueTree choice)
 
 namespace
 {
-void addChoice (juce::ValueTree& choices, const juce::String& text, const juce::var& value)
-{
-    choices.appendChild (juce::ValueTree (UiModel::ChoiceType, { { exl::ChoiceParameterModel::ChoiceText, text },
-                                                                 { UiModel::ChoiceValue, value } }),
-                         nullptr);
-}
+    void addChoice (juce::ValueTree& choices, const juce::String& text, const juce::var& value)
+    {
+        choices.appendChild (
+            juce::ValueTree (UiModel::ChoiceType, { { exl::ChoiceParameterModel::ChoiceText, text },
+                                                    { UiModel::ChoiceValue, value } }),
+            nullptr);
+    }
 
-bool nearlyEqual (double a, double b)
-{
-    const auto largest = std::max (std::abs (a), std::abs (b));
-    return std::abs (a - b) <= largest * static_cast<double> (std::numeric_limits<float>::epsilon());
-}
+    bool nearlyEqual (double a, double b)
+    {
+        const auto largest = std::max (std::abs (a), std::abs (b));
+        return std::abs (a - b) <= largest * static_cast<double> (std::numeric_limits<float>::epsilon());
+    }
 } // namespace
 
 UiModel::UiModel (double scale, const juce::String& storedTheme)

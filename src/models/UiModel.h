@@ -32,20 +32,20 @@ public:
         const char* text;
         juce::uint32 colour;
     };
-    static constexpr std::array<ScaleChoice, 7> ScaleChoices { { { "50%", 0.5 },
-                                                                 { "75%", 0.75 },
-                                                                 { "100%", 1.0 },
-                                                                 { "125%", 1.25 },
-                                                                 { "150%", 1.5 },
-                                                                 { "175%", 1.75 },
-                                                                 { "200%", 2.0 } } };
-    static constexpr std::array<ThemeChoice, 7> ThemeChoices { { { "Crimson", 0xff642b36 },
-                                                                 { "Orange", 0xffa66643 },
-                                                                 { "Tan", 0xff907b5b },
-                                                                 { "Blue", 0xff425c7f },
-                                                                 { "Green", 0xff2b4f32 },
-                                                                 { "Pink", 0xffa8658e },
-                                                                 { "Violet", 0xff8e6b90 } } };
+    static constexpr std::array<ScaleChoice, 7> ScaleChoices{ { { "50%", 0.5 },
+                                                                { "75%", 0.75 },
+                                                                { "100%", 1.0 },
+                                                                { "125%", 1.25 },
+                                                                { "150%", 1.5 },
+                                                                { "175%", 1.75 },
+                                                                { "200%", 2.0 } } };
+    static constexpr std::array<ThemeChoice, 7> ThemeChoices{ { { "Crimson", 0xff642b36 },
+                                                                { "Orange", 0xffa66643 },
+                                                                { "Tan", 0xff907b5b },
+                                                                { "Blue", 0xff425c7f },
+                                                                { "Green", 0xff2b4f32 },
+                                                                { "Pink", 0xffa8658e },
+                                                                { "Violet", 0xff8e6b90 } } };
 
     // Writes the selected choice's "value" into one UI property; an unselected choice changes nothing.
     class SelectionModel : public exl::SelectionModelListener

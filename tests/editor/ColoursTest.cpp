@@ -46,8 +46,8 @@ TEST (Colours, SchemesFollowTheThemeColour)
           referenceScaled (crimson, 0.5555556f), 0xff222222 },
         { "Crimson", cvl::Colours::Type::FrontPlate, referenceScaled (crimson, 0.9090909f),
           referenceScaled (crimson, 0.8333333f), 0xff642b36 },
-        { "Blue", cvl::Colours::Type::Terminal, referenceScaled (blue, 0.7142857f), referenceScaled (blue, 0.5555556f),
-          0xff222222 },
+        { "Blue", cvl::Colours::Type::Terminal, referenceScaled (blue, 0.7142857f),
+          referenceScaled (blue, 0.5555556f), 0xff222222 },
         { "Blue", cvl::Colours::Type::FrontPlate, referenceScaled (blue, 0.9090909f),
           referenceScaled (blue, 0.8333333f), 0xff425c7f },
     };
@@ -59,9 +59,12 @@ TEST (Colours, SchemesFollowTheThemeColour)
         juce::Component component;
         component.setLookAndFeel (&lookAndFeel);
         EXPECT_EQ (cvl::Colours::get (&component, cvl::Colours::Text).getARGB(), c.text) << c.theme;
-        EXPECT_EQ (cvl::Colours::get (&component, cvl::Colours::TextDisabled).getARGB(), c.disabled) << c.theme;
-        EXPECT_EQ (cvl::Colours::get (&component, cvl::Colours::TextHighlighted).getARGB(), referenceTint (theme));
-        EXPECT_EQ (cvl::Colours::get (&component, cvl::Colours::Background).getARGB(), c.background) << c.theme;
+        EXPECT_EQ (cvl::Colours::get (&component, cvl::Colours::TextDisabled).getARGB(), c.disabled)
+            << c.theme;
+        EXPECT_EQ (cvl::Colours::get (&component, cvl::Colours::TextHighlighted).getARGB(),
+                   referenceTint (theme));
+        EXPECT_EQ (cvl::Colours::get (&component, cvl::Colours::Background).getARGB(), c.background)
+            << c.theme;
         EXPECT_EQ (lookAndFeel.findColour (juce::Label::textColourId).getARGB(), c.text);
         component.setLookAndFeel (nullptr);
     }
@@ -70,7 +73,8 @@ TEST (Colours, SchemesFollowTheThemeColour)
 TEST (Colours, OwnColoursWinAndDisabledControlsUseTheDisabledText)
 {
     juce::LookAndFeel_V4 lookAndFeel;
-    cvl::Colours::set (lookAndFeel, cvl::Colours::Type::Terminal, juce::Colour (cvl::Colours::DefaultFrontPlate));
+    cvl::Colours::set (lookAndFeel, cvl::Colours::Type::Terminal,
+                       juce::Colour (cvl::Colours::DefaultFrontPlate));
     juce::Component parent;
     juce::Component child;
     parent.addChildComponent (child);

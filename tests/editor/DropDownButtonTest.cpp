@@ -14,8 +14,14 @@ struct Host : juce::Component, exl::PopupHost
 
 struct Data : cvl::test::FakeComponentData
 {
-    exl::ChoiceParameter type { "FilterType0_Effect", "Type", "Type", "",
-                                juce::StringArray { "Low Pass", "High Pass", "Band Pass", "Band Stop" }, 0, nullptr, 1 };
+    exl::ChoiceParameter type{ "FilterType0_Effect",
+                               "Type",
+                               "Type",
+                               "",
+                               juce::StringArray{ "Low Pass", "High Pass", "Band Pass", "Band Stop" },
+                               0,
+                               nullptr,
+                               1 };
     juce::RangedAudioParameter* getParameter (const juce::Identifier& id) override
     {
         return id == type.getIdentifier() ? &type : nullptr;
@@ -37,7 +43,8 @@ TEST (DropDownButton, ShowsThePolledTextAndOpensAMenuBelowItself)
     button.openMenu();
     ASSERT_TRUE (button.isMenuOpen());
     EXPECT_EQ (host.getNumPopups(), 1);
-    auto* menu = dynamic_cast<cvl::DropDownButton::Menu*> (host.getChildComponent (host.getNumChildComponents() - 1));
+    auto* menu =
+        dynamic_cast<cvl::DropDownButton::Menu*> (host.getChildComponent (host.getNumChildComponents() - 1));
     ASSERT_NE (menu, nullptr);
     EXPECT_EQ (menu->getBounds(), juce::Rectangle<int> (350, 40, 200, 170)) << "four 35-pixel items";
     EXPECT_EQ (menu->getButton (0)->getBounds(), juce::Rectangle<int> (6, 6, 188, 35));

@@ -11,7 +11,8 @@ TEST (EditorLayout, HeaderHasFixedPlacesAtEveryHeight)
 {
     for (const auto height : { 657, 739, 838, 920 })
     {
-        const auto layout = EditorLayout::compute (1000, height, height == 739 || height == 920, height >= 838);
+        const auto layout =
+            EditorLayout::compute (1000, height, height == 739 || height == 920, height >= 838);
         EXPECT_EQ (layout.logo, R (6, 6, 500, 66));
         EXPECT_EQ (layout.previousPreset, R (6, 72, 35, 35));
         EXPECT_EQ (layout.presetName, R (41, 72, 358, 35));

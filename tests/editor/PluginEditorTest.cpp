@@ -1,6 +1,6 @@
+#include "editor/PluginEditor.h"
 #include "editor/AboutPopup.h"
 #include "editor/Colours.h"
-#include "editor/PluginEditor.h"
 #include "processor/PluginProcessor.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ juce::ValueTree choiceNamed (const juce::ValueTree& choices, const juce::String&
 struct EditorFixture : ::testing::Test
 {
     cvl::test::TemporaryFolder home;
-    cvl::test::ScopedHome scopedHome { home.get() };
+    cvl::test::ScopedHome scopedHome{ home.get() };
     CorvaneAudioProcessor processor;
     std::unique_ptr<CorvaneAudioProcessorEditor> editor;
 
@@ -43,7 +43,8 @@ struct EditorFixture : ::testing::Test
 
     void select (const juce::Identifier& list, const juce::String& text)
     {
-        exl::SelectionModel::requestSelection (choiceNamed (editor->getUiModel().getChildWithName (list), text));
+        exl::SelectionModel::requestSelection (
+            choiceNamed (editor->getUiModel().getChildWithName (list), text));
     }
 
     [[nodiscard]] juce::File settingsFile() const
@@ -111,7 +112,7 @@ TEST_F (EditorFixture, ZoomIsHostScaleTimesUserScale)
 
 TEST (CorvaneAudioProcessorEditor, DefaultZoomIsTheLargestStepThatFits)
 {
-    const std::pair<double, double> cases[] = { { 700.0, 0.5 },  { 300.0, 0.5 },   { 1080.0, 1.0 },
+    const std::pair<double, double> cases[] = { { 700.0, 0.5 },   { 300.0, 0.5 },  { 1080.0, 1.0 },
                                                 { 1440.0, 1.25 }, { 2160.0, 2.0 }, { 4000.0, 2.0 } };
     for (const auto& [height, zoom] : cases)
         EXPECT_DOUBLE_EQ (CorvaneAudioProcessorEditor::defaultZoomFor (height), zoom) << height;
@@ -166,7 +167,8 @@ TEST_F (EditorFixture, LogoOpensOneAboutPopupInsetByAHundredPixels)
     ASSERT_TRUE (main.isAboutPopupOpen());
     EXPECT_EQ (editor->getNumPopups(), 1);
 
-    const auto* about = dynamic_cast<cvl::AboutPopup*> (editor->getChildComponent (editor->getNumChildComponents() - 1));
+    const auto* about =
+        dynamic_cast<cvl::AboutPopup*> (editor->getChildComponent (editor->getNumChildComponents() - 1));
     ASSERT_NE (about, nullptr);
     EXPECT_EQ (about->getBounds(), juce::Rectangle<int> (50, 50, 900, 820));
     EXPECT_FALSE (about->getNoticeLabel().isVisible());

@@ -6,8 +6,8 @@ namespace
 {
 std::unique_ptr<exl::ChoiceParameter> makeChoice (int selected = 0)
 {
-    auto parameter = std::make_unique<exl::ChoiceParameter> ("Type", "Type", "Type", "",
-                                                             juce::StringArray { "A", "B", "C", "D" }, 0, nullptr, 1);
+    auto parameter = std::make_unique<exl::ChoiceParameter> (
+        "Type", "Type", "Type", "", juce::StringArray{ "A", "B", "C", "D" }, 0, nullptr, 1);
     parameter->setValue (parameter->getNormalisableRange().convertTo0to1 (static_cast<float> (selected)));
     return parameter;
 }
@@ -16,8 +16,9 @@ juce::ValueTree makeChoices (int count)
 {
     juce::ValueTree root ("Menu");
     for (int i = 0; i < count; ++i)
-        root.appendChild (juce::ValueTree ("choice", { { exl::ChoiceParameterModel::ChoiceText, juce::String (i) } }),
-                          nullptr);
+        root.appendChild (
+            juce::ValueTree ("choice", { { exl::ChoiceParameterModel::ChoiceText, juce::String (i) } }),
+            nullptr);
     return root;
 }
 
@@ -112,7 +113,8 @@ TEST (ChoiceSelector, FollowsAHostChangeAtTheNextTick)
 
 TEST (ChoiceSelector, ANonDiscreteParameterGivesAnErrorTreeAndNoButtons)
 {
-    exl::Parameter continuous ("Gain", "Gain", "Gain", "", { 0.0f, 1.0f }, 0.0f, nullptr, nullptr, nullptr, 1);
+    exl::Parameter continuous ("Gain", "Gain", "Gain", "", { 0.0f, 1.0f }, 0.0f, nullptr, nullptr, nullptr,
+                               1);
     exl::ChoiceSelector selector (&continuous);
     EXPECT_EQ (selector.getChoiceTree().getType().toString(), "Error");
     EXPECT_EQ (selector.getNumButtons(), 0);
@@ -139,13 +141,16 @@ TEST (ChoiceSelector, StacksButtonsInsideTheMarginSeparatedByTheGap)
         int expectedButtonHeight;
         int expectedSecondY;
     };
-    const Case cases[] = { { 3, 0, 120, 40, 40 }, { 3, 6, 117, 31, 43 }, { 1, 6, 100, 88, 0 }, { 4, 6, 170, 35, 47 } };
+    const Case cases[] = {
+        { 3, 0, 120, 40, 40 }, { 3, 6, 117, 31, 43 }, { 1, 6, 100, 88, 0 }, { 4, 6, 170, 35, 47 }
+    };
     for (const auto& c : cases)
     {
         Menu menu (makeChoices (c.count), c.gapAndMargin);
         menu.setSize (200, c.height);
         EXPECT_EQ (menu.getButton (0)->getBounds(),
-                   juce::Rectangle<int> (c.gapAndMargin, c.gapAndMargin, 200 - 2 * c.gapAndMargin, c.expectedButtonHeight));
+                   juce::Rectangle<int> (c.gapAndMargin, c.gapAndMargin, 200 - 2 * c.gapAndMargin,
+                                         c.expectedButtonHeight));
         if (c.count > 1)
         {
             EXPECT_EQ (menu.getButton (1)->getY(), c.expectedSecondY);
@@ -163,22 +168,22 @@ TEST (ChoiceParameterGesture, StepsStayInsideTheRange)
         float expected;
     };
     const Case cases[] = {
-        { { 0.0f, 3.0f, 1.0f }, 3.0f, 1, 3.0f },
-        { { 0.0f, 3.0f, 1.0f }, 1.0f, 1, 2.0f },
-        { { 0.0f, 3.0f, 1.0f }, 1.0f, -2, 0.0f },
-        { { 1.0f, 16.0f }, 1.0f, -1, 1.0f },
+        { { 0.0f, 3.0f, 1.0f }, 3.0f, 1, 3.0f },  { { 0.0f, 3.0f, 1.0f }, 1.0f, 1, 2.0f },
+        { { 0.0f, 3.0f, 1.0f }, 1.0f, -2, 0.0f }, { { 1.0f, 16.0f }, 1.0f, -1, 1.0f },
         { { 1.0f, 16.0f }, 4.0f, 3, 7.0f },
     };
     for (const auto& c : cases)
     {
-        exl::Parameter parameter ("Count", "Count", "Count", "", c.range, c.start, nullptr, nullptr, nullptr, 1);
+        exl::Parameter parameter ("Count", "Count", "Count", "", c.range, c.start, nullptr, nullptr, nullptr,
+                                  1);
         parameter.setValue (c.range.convertTo0to1 (c.start));
         exl::ParameterHandler handler (&parameter);
         exl::ChoiceParameterGesture gesture (handler);
         handler.gestureBegin();
         gesture.affectChoice (c.steps);
         handler.gestureEnd();
-        EXPECT_NEAR (c.range.convertFrom0to1 (parameter.getValue()), c.expected, 1.0e-4f) << c.start << " " << c.steps;
+        EXPECT_NEAR (c.range.convertFrom0to1 (parameter.getValue()), c.expected, 1.0e-4f)
+            << c.start << " " << c.steps;
     }
 }
 } // namespace

@@ -15,8 +15,8 @@ constexpr auto ctrl = juce::ModifierKeys::ctrlModifier;
 std::unique_ptr<exl::Parameter> makeParameter (juce::NormalisableRange<float> range = { 0.0f, 1.0f },
                                                float defaultValue = 0.5f)
 {
-    return std::make_unique<exl::Parameter> ("Test", "Test", "Test", "", range, defaultValue, nullptr, nullptr,
-                                             nullptr, 1);
+    return std::make_unique<exl::Parameter> ("Test", "Test", "Test", "", range, defaultValue, nullptr,
+                                             nullptr, nullptr, 1);
 }
 
 // Counts the gestures and value changes the host would see.
@@ -41,13 +41,13 @@ struct SliderFixture : ::testing::Test
     {
         const juce::ModifierKeys keys (mods);
         listener.mouseDown (mouseEvent (slider, { 50.0f, 50.0f }, keys));
-        listener.mouseDrag (mouseEvent (slider, juce::Point<float> { 50.0f, 50.0f } + by, keys));
-        listener.mouseUp (mouseEvent (slider, juce::Point<float> { 50.0f, 50.0f } + by, keys));
+        listener.mouseDrag (mouseEvent (slider, juce::Point<float>{ 50.0f, 50.0f } + by, keys));
+        listener.mouseUp (mouseEvent (slider, juce::Point<float>{ 50.0f, 50.0f } + by, keys));
     }
 
     juce::Component slider;
     std::unique_ptr<exl::Parameter> parameter = makeParameter();
-    exl::ParameterSliderListener<exl::RotaryParameterDragHandler<exl::DragDirection::Both>> listener {
+    exl::ParameterSliderListener<exl::RotaryParameterDragHandler<exl::DragDirection::Both>> listener{
         slider, parameter.get()
     };
 };
@@ -71,7 +71,11 @@ TEST_F (SliderFixture, DragMovesByMovementOverTheSensitivitySize)
         { "right 100 on a 400 wide slider", 400, 0.2f, { 100.0f, 0.0f }, left, 0.45f },
         { "never above 1", 100, 0.9f, { 200.0f, 0.0f }, left, 1.0f },
         { "never below 0", 100, 0.1f, { 0.0f, 200.0f }, left, 0.0f },
-        { "a right-button drag changes nothing", 100, 0.2f, { 100.0f, 0.0f }, juce::ModifierKeys::rightButtonModifier,
+        { "a right-button drag changes nothing",
+          100,
+          0.2f,
+          { 100.0f, 0.0f },
+          juce::ModifierKeys::rightButtonModifier,
           0.2f },
     };
     for (const auto& c : cases)
@@ -102,7 +106,8 @@ TEST_F (SliderFixture, MiddleButtonResetsToTheDefault)
 {
     HostView host (*parameter);
     parameter->setValue (0.9f);
-    listener.mouseDown (mouseEvent (slider, { 10.0f, 10.0f }, juce::ModifierKeys (juce::ModifierKeys::middleButtonModifier)));
+    listener.mouseDown (
+        mouseEvent (slider, { 10.0f, 10.0f }, juce::ModifierKeys (juce::ModifierKeys::middleButtonModifier)));
     EXPECT_FLOAT_EQ (parameter->getValue(), 0.5f);
     EXPECT_EQ (host.begins, 1);
     EXPECT_EQ (host.ends, 1);
@@ -135,7 +140,8 @@ TEST (ParameterSliderListener, WheelNotchesMoveByAStepOrOneInterval)
         HostView host (*parameter);
         exl::ParameterSliderListener<exl::RotaryParameterDragHandler<exl::DragDirection::Both>> listener (
             slider, parameter.get());
-        listener.mouseWheelMove (mouseEvent (slider, {}, juce::ModifierKeys (c.mods)), wheelDetails (c.deltaY));
+        listener.mouseWheelMove (mouseEvent (slider, {}, juce::ModifierKeys (c.mods)),
+                                 wheelDetails (c.deltaY));
         EXPECT_NEAR (parameter->getValue() - 0.5f, c.expectedChange, 1.0e-5f) << c.name;
         EXPECT_EQ (host.begins, 1) << c.name;
         EXPECT_EQ (host.ends, 1) << c.name;
@@ -174,7 +180,9 @@ TEST (ParameterHandler, WithoutAParameterEverythingIsNeutral)
 
 TEST (ParameterToggleButtonListener, FlipsAroundOneHalf)
 {
-    const std::pair<float, float> cases[] = { { 0.5f, 1.0f }, { 0.51f, 0.0f }, { 0.0f, 1.0f }, { 1.0f, 0.0f } };
+    const std::pair<float, float> cases[] = {
+        { 0.5f, 1.0f }, { 0.51f, 0.0f }, { 0.0f, 1.0f }, { 1.0f, 0.0f }
+    };
     for (const auto& [before, after] : cases)
     {
         juce::Component button;
@@ -194,8 +202,10 @@ TEST (ValueTreeCallbacks, CallsInRegistrationOrderAndIgnoresOtherTypes)
     tree.appendChild (child, nullptr);
     exl::ValueTreeCallbacks callbacks (tree);
     juce::StringArray calls;
-    callbacks.addCallback ("P", [&] (juce::var v) { calls.add ("a" + v.toString()); }, true);
-    callbacks.addCallback ("P", [&] (juce::var v) { calls.add ("b" + v.toString()); }, false);
+    callbacks.addCallback (
+        "P", [&] (juce::var v) { calls.add ("a" + v.toString()); }, true);
+    callbacks.addCallback (
+        "P", [&] (juce::var v) { calls.add ("b" + v.toString()); }, false);
     tree.setProperty ("P", 3, nullptr);
     child.setProperty ("P", 4, nullptr);
     tree.setProperty ("Q", 5, nullptr);

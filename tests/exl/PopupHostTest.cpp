@@ -6,7 +6,7 @@ namespace
 // A host component as the editor shell is one: a component that is also the popup host.
 struct HostComponent : juce::Component, exl::PopupHost
 {
-    HostComponent() : exl::PopupHost (static_cast<juce::Component&> (*this)) 
+    HostComponent() : exl::PopupHost (static_cast<juce::Component&> (*this))
     {
         setSize (1000, 920);
         setVisible (true); // never on the desktop; visibility only makes hit tests answer
@@ -75,7 +75,7 @@ TEST_F (PopupHostFixture, APressInsideALowerPopupClosesOnlyThePopupsAboveIt)
 {
     exl::PopupClient first;
     exl::PopupClient second;
-    open (first, button, 200, 170, exl::PopupAlignment::Below);   // (350, 40)
+    open (first, button, 200, 170, exl::PopupAlignment::Below);    // (350, 40)
     open (second, button, 100, 100, exl::PopupAlignment::Centred); // (400, 0)
     EXPECT_EQ (first.getNumber(), 1);
     EXPECT_EQ (second.getNumber(), 2);
@@ -104,7 +104,7 @@ TEST_F (PopupHostFixture, MouseLeavePopupsCloseWhenThePointerLeavesThemAndTheirA
     open (clickPopup, host, 100, 100, exl::PopupAlignment::Centred);
     open (leavePopup, button, 200, 170, exl::PopupAlignment::Below, exl::PopupCloseCondition::MouseLeave);
 
-    host.handleMouseMove ({ 450, 20 }); // over the relative component
+    host.handleMouseMove ({ 450, 20 });  // over the relative component
     host.handleMouseMove ({ 450, 100 }); // over the popup
     EXPECT_TRUE (leavePopup.isValid());
     host.handleMouseMove ({ 10, 900 });

@@ -8,11 +8,11 @@ namespace cvl::test
 class FakeComponentData : public IComponentData, public IVectorSpaceAccess
 {
 public:
-    juce::ValueTree parameters { "ParameterValuesModel" };
-    juce::ValueTree mono { "CorvaneMonoModulatorsModel" };
-    juce::ValueTree ui { "CorvaneUiModel" };
-    juce::ValueTree modulations { "ModulationsModel" };
-    PolyValues row {};
+    juce::ValueTree parameters{ "ParameterValuesModel" };
+    juce::ValueTree mono{ "CorvaneMonoModulatorsModel" };
+    juce::ValueTree ui{ "CorvaneUiModel" };
+    juce::ValueTree modulations{ "ModulationsModel" };
+    PolyValues row{};
 
     juce::ValueTree getParameterModel() override { return parameters; }
     juce::ValueTree getMonoModulatorsModel() override { return mono; }

@@ -14,16 +14,18 @@ using cvl::PolyModulatorId;
 
 struct FakeSource : cvl::IMonoModulatorValuesAccess, cvl::IPolyModulatorValuesAccess
 {
-    cvl::MonoModulators::ValueTable mono {};
-    cvl::PolyModulators::ValueTable initial {};
-    cvl::PolyModulators::ValueTable transformed {};
+    cvl::MonoModulators::ValueTable mono{};
+    cvl::PolyModulators::ValueTable initial{};
+    cvl::PolyModulators::ValueTable transformed{};
 
     void fillMonoModulationValueTable (cvl::MonoModulators::ValueTable& out) override { out = mono; }
-    void fillTransformedPolyModulationValueTable (cvl::PolyModulators::ValueTable& out, PolyModulatorId id) override
+    void fillTransformedPolyModulationValueTable (cvl::PolyModulators::ValueTable& out,
+                                                  PolyModulatorId id) override
     {
         out[cvl::PolyModulators::index (id)] = transformed[cvl::PolyModulators::index (id)];
     }
-    void fillInitialPolyModulationValueTable (cvl::PolyModulators::ValueTable& out, PolyModulatorId id) override
+    void fillInitialPolyModulationValueTable (cvl::PolyModulators::ValueTable& out,
+                                              PolyModulatorId id) override
     {
         out[cvl::PolyModulators::index (id)] = initial[cvl::PolyModulators::index (id)];
     }

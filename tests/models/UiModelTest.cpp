@@ -1,6 +1,6 @@
+#include "models/UiModel.h"
 #include "models/ParameterModel.h"
 #include "models/PropertiesModel.h"
-#include "models/UiModel.h"
 
 #include <gtest/gtest.h>
 
@@ -51,8 +51,9 @@ TEST (UiModel, StartsCollapsedWithTheDefaultThemeAndTheNearestZoomSelected)
     EXPECT_EQ (selectedText (tree.getChildWithName (UiModel::Scale)), "125%");
     EXPECT_EQ (selectedText (tree.getChildWithName (UiModel::ThemeColour)), "");
     EXPECT_EQ (tree.getChildWithName (UiModel::ThemeColour).getNumChildren(), 7);
-    EXPECT_EQ (choiceNamed (tree.getChildWithName (UiModel::ThemeColour), "Blue")[UiModel::ChoiceValue].toString(),
-               "ff425c7f");
+    EXPECT_EQ (
+        choiceNamed (tree.getChildWithName (UiModel::ThemeColour), "Blue")[UiModel::ChoiceValue].toString(),
+        "ff425c7f");
 
     UiModel stored (1.5, "ff425c7f");
     EXPECT_EQ (selectedText (stored.getTree().getChildWithName (UiModel::Scale)), "150%");
@@ -72,7 +73,8 @@ TEST (UiModel, ChoosingAChoiceSetsItsPropertyAndAnEqualValueNotifiesNobody)
     exl::SelectionModel::requestSelection (choiceNamed (scales, "150%"));
     EXPECT_EQ (counter.seen.joinIntoString (","), "Scale");
 
-    exl::SelectionModel::requestSelection (choiceNamed (tree.getChildWithName (UiModel::ThemeColour), "Green"));
+    exl::SelectionModel::requestSelection (
+        choiceNamed (tree.getChildWithName (UiModel::ThemeColour), "Green"));
     EXPECT_EQ (tree[UiModel::ThemeColour].toString(), "ff2b4f32");
 }
 
@@ -89,7 +91,8 @@ TEST (PropertiesModel, SyncedPropertiesSurviveAsTextInTheSettingsFile)
         EXPECT_FALSE (settingsFile.exists()) << "nothing stored, nothing restored, nothing written";
 
         model.getTree().setProperty (UiModel::LfoEditorExpanded, true, nullptr);
-        exl::SelectionModel::requestSelection (choiceNamed (model.getTree().getChildWithName (UiModel::Scale), "150%"));
+        exl::SelectionModel::requestSelection (
+            choiceNamed (model.getTree().getChildWithName (UiModel::Scale), "150%"));
         ASSERT_TRUE (settingsFile.existsAsFile());
     }
     const auto xml = juce::XmlDocument::parse (settingsFile);
@@ -112,20 +115,25 @@ TEST (PropertiesModel, SyncedPropertiesSurviveAsTextInTheSettingsFile)
 TEST (ParameterModel, AmountsHangUnderTheParameterTheyModulate)
 {
     juce::ValueTree root ("ParameterValuesModel");
-    for (const auto* id : { "Bypass", "DelayTime0_Effect_VectorSpace1X", "DelayTime0_Effect", "DelayTime0_Effect_VectorSpace2Y",
-                            "Frequency_Lfo1_Lfo1", "Frequency_Lfo1_Macro1", "Mix_Global" })
+    for (const auto* id :
+         { "Bypass", "DelayTime0_Effect_VectorSpace1X", "DelayTime0_Effect",
+           "DelayTime0_Effect_VectorSpace2Y", "Frequency_Lfo1_Lfo1", "Frequency_Lfo1_Macro1", "Mix_Global" })
         cvl::ParameterModel::addParameterNode (root, id);
 
     EXPECT_FALSE (root.getChildWithName ("Bypass").isValid());
     EXPECT_EQ (root.getNumChildren(), 3);
-    const auto delay = cvl::ParameterModel (root.getChildWithName ("DelayTime0_Effect")).getModulatorAssignmentParameters();
+    const auto delay =
+        cvl::ParameterModel (root.getChildWithName ("DelayTime0_Effect")).getModulatorAssignmentParameters();
     ASSERT_EQ (delay.size(), 2u);
     EXPECT_EQ (delay[0].toString(), "DelayTime0_Effect_VectorSpace1X");
     EXPECT_EQ (delay[1].toString(), "DelayTime0_Effect_VectorSpace2Y");
-    const auto lfo = cvl::ParameterModel (root.getChildWithName ("Frequency_Lfo1")).getModulatorAssignmentParameters();
+    const auto lfo =
+        cvl::ParameterModel (root.getChildWithName ("Frequency_Lfo1")).getModulatorAssignmentParameters();
     ASSERT_EQ (lfo.size(), 1u);
     EXPECT_EQ (lfo[0].toString(), "Frequency_Lfo1_Macro1");
-    EXPECT_TRUE (cvl::ParameterModel (root.getChildWithName ("Mix_Global")).getModulatorAssignmentParameters().empty());
+    EXPECT_TRUE (cvl::ParameterModel (root.getChildWithName ("Mix_Global"))
+                     .getModulatorAssignmentParameters()
+                     .empty());
     EXPECT_TRUE (cvl::ParameterModel (juce::ValueTree()).getModulatorAssignmentParameters().empty());
 }
 } // namespace

@@ -29,7 +29,7 @@ inline juce::MouseEvent mouseEvent (juce::Component& component, juce::Point<floa
 
 inline juce::MouseWheelDetails wheelDetails (float deltaY)
 {
-    juce::MouseWheelDetails details {};
+    juce::MouseWheelDetails details{};
     details.deltaY = deltaY;
     return details;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SelectionModelListener.h"
 #include "../gestures/ParameterHandler.h"
+#include "SelectionModelListener.h"
 
 namespace exl
 {

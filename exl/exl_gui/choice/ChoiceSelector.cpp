@@ -7,7 +7,8 @@ ChoiceSelector::Model::Model (juce::RangedAudioParameter* parameter)
 
 ChoiceSelector::ChoiceSelector() = default;
 
-ChoiceSelector::ChoiceSelector (juce::RangedAudioParameter* parameter) : model (std::make_unique<Model> (parameter))
+ChoiceSelector::ChoiceSelector (juce::RangedAudioParameter* parameter)
+    : model (std::make_unique<Model> (parameter))
 {
     model->choices.selectCurrentChoice();
     // The sync comes after the first selection so that opening a selector does not set the parameter.
@@ -22,11 +23,15 @@ ChoiceSelector::~ChoiceSelector()
     buttons.clear();
 }
 
-juce::ValueTree ChoiceSelector::getChoiceTree() const { return model != nullptr ? model->choices.getTree() : juce::ValueTree(); }
+juce::ValueTree ChoiceSelector::getChoiceTree() const
+{
+    return model != nullptr ? model->choices.getTree() : juce::ValueTree();
+}
 
 juce::Component* ChoiceSelector::getButton (int index) const
 {
-    return juce::isPositiveAndBelow (index, buttons.size()) ? buttons[static_cast<std::size_t> (index)].get() : nullptr;
+    return juce::isPositiveAndBelow (index, buttons.size()) ? buttons[static_cast<std::size_t> (index)].get()
+                                                            : nullptr;
 }
 
 void ChoiceSelector::buildButtonComponents (juce::ValueTree choices)
@@ -36,7 +41,8 @@ void ChoiceSelector::buildButtonComponents (juce::ValueTree choices)
     buttons.clear();
     for (int i = 0; i < choices.getNumChildren(); ++i)
     {
-        auto& button = *buttons.emplace_back (std::make_unique<OptionSelectionButton> (choices.getChild (i), *this));
+        auto& button =
+            *buttons.emplace_back (std::make_unique<OptionSelectionButton> (choices.getChild (i), *this));
         addAndMakeVisible (button);
     }
     resized();
@@ -60,8 +66,8 @@ void ChoiceSelector::resized()
 
 void ChoiceSelector::paintBackground (juce::Graphics&, juce::Rectangle<float>) {}
 
-void ChoiceSelector::paintSelectorButton (juce::Graphics& g, juce::Rectangle<float> bounds, const juce::String& text,
-                                          bool hovered, bool selected)
+void ChoiceSelector::paintSelectorButton (juce::Graphics& g, juce::Rectangle<float> bounds,
+                                          const juce::String& text, bool hovered, bool selected)
 {
     constexpr auto cornerRadius = 5.0f;
     constexpr juce::uint32 hoveredColour = 0xff913e43;
@@ -74,7 +80,8 @@ void ChoiceSelector::paintSelectorButton (juce::Graphics& g, juce::Rectangle<flo
     g.drawText (text, bounds, juce::Justification::centred, true);
 }
 
-ChoiceSelector::OptionSelectionButton::OptionSelectionButton (juce::ValueTree choiceTree, IChoiceSelectorPaint& painterToUse)
+ChoiceSelector::OptionSelectionButton::OptionSelectionButton (juce::ValueTree choiceTree,
+                                                              IChoiceSelectorPaint& painterToUse)
     : choice (choiceTree), painter (painterToUse), callbacks (choiceTree), clickListener (this)
 {
     callbacks.addCallback (

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "../gestures/MouseClickListener.h"
+#include "../gestures/ValueTreeCallbacks.h"
 #include "ChoiceParameterModel.h"
 #include "IChoiceSelectorPaint.h"
 #include "SelectionModel.h"
-#include "../gestures/MouseClickListener.h"
-#include "../gestures/ValueTreeCallbacks.h"
 
 namespace exl
 {

@@ -1,7 +1,7 @@
 namespace exl
 {
-ChoiceSetListener::ChoiceSetListener (juce::Component* componentToServe, juce::RangedAudioParameter* parameter,
-                                      int valueToSet)
+ChoiceSetListener::ChoiceSetListener (juce::Component* componentToServe,
+                                      juce::RangedAudioParameter* parameter, int valueToSet)
     : MouseClickListener (componentToServe), handler (parameter), value (valueToSet)
 {
     onClick = [this] (const juce::ModifierKeys& mods)

@@ -11,7 +11,7 @@ public:
     virtual ~IChoiceSelectorPaint() = default;
 
     virtual void paintBackground (juce::Graphics& g, juce::Rectangle<float> bounds) = 0;
-    virtual void paintSelectorButton (juce::Graphics& g, juce::Rectangle<float> bounds, const juce::String& text,
-                                      bool hovered, bool selected) = 0;
+    virtual void paintSelectorButton (juce::Graphics& g, juce::Rectangle<float> bounds,
+                                      const juce::String& text, bool hovered, bool selected) = 0;
 };
 } // namespace exl

@@ -1,7 +1,7 @@
 namespace exl
 {
-const juce::Identifier SelectionModel::Selected { "SelectionModel_Selected" };
-const juce::Identifier SelectionModel::RequestSelection { "SelectionModel_RequestSelection" };
+const juce::Identifier SelectionModel::Selected{ "SelectionModel_Selected" };
+const juce::Identifier SelectionModel::RequestSelection{ "SelectionModel_RequestSelection" };
 
 class SelectionModel::Impl : public SelectionModelListener, private juce::ValueTree::Listener
 {

@@ -19,7 +19,10 @@ public:
 
     [[nodiscard]] juce::ValueTree getSelected() const;
 
-    static void requestSelection (juce::ValueTree tree) { tree.setProperty (RequestSelection, true, nullptr); }
+    static void requestSelection (juce::ValueTree tree)
+    {
+        tree.setProperty (RequestSelection, true, nullptr);
+    }
 
 private:
     class Impl;

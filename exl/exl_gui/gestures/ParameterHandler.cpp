@@ -36,7 +36,10 @@ void ParameterHandler::gestureSetRangedValue (float value)
     gestureSetValue (parameter->getNormalisableRange().convertTo0to1 (value));
 }
 
-float ParameterHandler::gestureGetValue() const { return parameter != nullptr ? parameter->getValue() : 0.0f; }
+float ParameterHandler::gestureGetValue() const
+{
+    return parameter != nullptr ? parameter->getValue() : 0.0f;
+}
 
 float ParameterHandler::gestureGetRangedValue() const
 {

@@ -8,7 +8,10 @@ namespace exl
 class ParameterHandler : public IParameterGesture
 {
 public:
-    explicit ParameterHandler (juce::RangedAudioParameter* parameterToChange) noexcept : parameter (parameterToChange) {}
+    explicit ParameterHandler (juce::RangedAudioParameter* parameterToChange) noexcept
+        : parameter (parameterToChange)
+    {
+    }
 
     void gestureBegin() override;
     [[nodiscard]] juce::NormalisableRange<float> gestureGetRange() const override;

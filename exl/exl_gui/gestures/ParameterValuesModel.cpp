@@ -1,6 +1,6 @@
 namespace exl
 {
-const juce::Identifier ParameterValuesModel::Type { "ParameterValuesModel" };
+const juce::Identifier ParameterValuesModel::Type{ "ParameterValuesModel" };
 
 ParameterValuesModel::ParameterValuesModel() = default;
 

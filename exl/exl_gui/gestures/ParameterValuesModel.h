@@ -31,7 +31,7 @@ private:
     };
 
     std::vector<Entry> entries;
-    juce::ValueTree tree { Type };
+    juce::ValueTree tree{ Type };
 
     JUCE_DECLARE_NON_COPYABLE (ParameterValuesModel)
 };

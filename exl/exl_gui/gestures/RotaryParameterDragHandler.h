@@ -28,7 +28,8 @@ public:
     {
         auto size = minimumSensitivityPixels;
         if (const auto* origin = event.originalComponent)
-            size = std::max ({ size, static_cast<float> (origin->getWidth()), static_cast<float> (origin->getHeight()) });
+            size = std::max (
+                { size, static_cast<float> (origin->getWidth()), static_cast<float> (origin->getHeight()) });
         if (event.mods.isCtrlDown())
             size *= fineFactor;
 

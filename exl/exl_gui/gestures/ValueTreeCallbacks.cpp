@@ -7,7 +7,8 @@ ValueTreeCallbacks::ValueTreeCallbacks (juce::ValueTree treeToWatch) : tree (std
 
 ValueTreeCallbacks::~ValueTreeCallbacks() { tree.removeListener (this); }
 
-void ValueTreeCallbacks::addCallback (const juce::Identifier& property, const Callback& callback, bool callNow)
+void ValueTreeCallbacks::addCallback (const juce::Identifier& property, const Callback& callback,
+                                      bool callNow)
 {
     callbacks[property].push_back (callback);
     if (callNow && callback)

@@ -62,13 +62,24 @@ public:
         auto y = r.getY() + (r.getHeight() - h) / 2;
         switch (layer.alignment)
         {
-            case PopupAlignment::Below: y = r.getBottom(); break;
-            case PopupAlignment::Above: y = r.getY() - h; break;
-            case PopupAlignment::AlignTop: y = r.getY(); break;
-            case PopupAlignment::AlignBottom: y = r.getBottom() - h; break;
-            case PopupAlignment::RightOf: x = r.getRight(); break;
+            case PopupAlignment::Below:
+                y = r.getBottom();
+                break;
+            case PopupAlignment::Above:
+                y = r.getY() - h;
+                break;
+            case PopupAlignment::AlignTop:
+                y = r.getY();
+                break;
+            case PopupAlignment::AlignBottom:
+                y = r.getBottom() - h;
+                break;
+            case PopupAlignment::RightOf:
+                x = r.getRight();
+                break;
             case PopupAlignment::Centred:
-            default: break;
+            default:
+                break;
         }
         x = std::clamp (x, 0, std::max (host.getWidth() - w, 0));
         y = std::clamp (y, 0, std::max (host.getHeight() - h, 0));
@@ -120,7 +131,8 @@ public:
 
     static bool contentContains (const Layer& layer, juce::Point<int> position)
     {
-        return layer.content != nullptr && layer.content->isVisible() && layer.content->getBounds().contains (position);
+        return layer.content != nullptr && layer.content->isVisible() &&
+               layer.content->getBounds().contains (position);
     }
 
     juce::Component& host;
