@@ -21,6 +21,9 @@ void Placeholder::paint (juce::Graphics& g)
     const auto colour = Colours::getTextColour (this);
     g.setColour (colour.withMultipliedAlpha (frameAlpha));
     g.drawRect (getLocalBounds());
+    // A stand-in with stand-ins inside leaves the naming to them.
+    if (getNumChildComponents() > 0)
+        return;
     g.setColour (colour);
     g.drawText (getName(), getLocalBounds().reduced (2), juce::Justification::centred, true);
 }
