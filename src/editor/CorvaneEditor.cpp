@@ -196,13 +196,13 @@ void CorvaneEditor::refreshNoise()
         return;
     noise = juce::Image (juce::Image::ARGB, std::max (getWidth(), 1), std::max (getHeight(), 1), false);
     auto& random = juce::Random::getSystemRandom();
-    for (int y = 0; y < noise.getHeight(); ++y)
-        for (int x = 0; x < noise.getWidth(); ++x)
+    const juce::Image::BitmapData pixels (noise, juce::Image::BitmapData::writeOnly);
+    for (int y = 0; y < pixels.height; ++y)
+        for (int x = 0; x < pixels.width; ++x)
         {
             const auto r = std::min (random.nextFloat(), maximumNoise);
-            noise.setPixelAt (
-                x, y,
-                juce::Colours::white.withAlpha (static_cast<juce::uint8> (juce::roundToInt (r * 255.0f))));
+            const auto alpha = static_cast<juce::uint8> (juce::roundToInt (r * 255.0f));
+            pixels.setPixelColour (x, y, juce::Colours::white.withAlpha (alpha));
         }
 }
 

@@ -152,8 +152,20 @@ TEST_F (EditorFixture, ThemesRecolourTheEffectSectionAndTheText)
 
     const auto snapshot = main.createComponentSnapshot (main.getLocalBounds());
     EXPECT_EQ (snapshot.getPixelAt (500, 600).getARGB(), 0xff425c7fu) << "the effect section's plate";
-    const auto top = snapshot.getPixelAt (900, 300);
-    EXPECT_LT (top.getRed(), 0x40) << "the main editor stays dark";
+    // The margin left of every control: the background gradient under a faint noise.
+    const auto averageRed = [&snapshot] (int y)
+    {
+        auto sum = 0;
+        for (int dy = 0; dy < 6; ++dy)
+            for (int x = 0; x < 6; ++x)
+                sum += snapshot.getPixelAt (x, y + dy).getRed();
+        return sum / 36;
+    };
+    const auto top = averageRed (0);
+    const auto aboveEffects = averageRed (main.getEffectSection().getY() - 30);
+    EXPECT_GE (top, 0x22) << "the main editor stays dark";
+    EXPECT_LT (top, 0x30);
+    EXPECT_LT (aboveEffects, top) << "the gradient darkens towards the effect section";
 }
 
 TEST_F (EditorFixture, LogoOpensOneAboutPopupInsetByAHundredPixels)

@@ -253,3 +253,57 @@ TEST (ToggleButtonVisualizer, PaintsOffUntilThePropertyArrivesThenOn)
     EXPECT_EQ (on.getARGB(), 0xffaf4b51u);
 }
 } // namespace
+
+namespace
+{
+TEST (MouseClickListener, ReportsReleasesInsideAnEnabledComponentWithTheirButtons)
+{
+    struct Case
+    {
+        const char* name;
+        juce::Point<float> position;
+        bool enabled;
+        int mods;
+        bool expectedCall;
+    };
+    const Case cases[] = {
+        { "left inside", { 5.0f, 5.0f }, true, juce::ModifierKeys::leftButtonModifier, true },
+        { "right inside, reported with its button",
+          { 5.0f, 5.0f },
+          true,
+          juce::ModifierKeys::rightButtonModifier,
+          true },
+        { "released outside", { 50.0f, 5.0f }, true, juce::ModifierKeys::leftButtonModifier, false },
+        { "disabled", { 5.0f, 5.0f }, false, juce::ModifierKeys::leftButtonModifier, false },
+    };
+    for (const auto& c : cases)
+    {
+        juce::Component button;
+        button.setSize (20, 20);
+        button.setEnabled (c.enabled);
+        exl::MouseClickListener listener (&button);
+        std::optional<juce::ModifierKeys> seen;
+        listener.onClick = [&] (const juce::ModifierKeys& mods) { seen = mods; };
+        listener.mouseUp (cvl::test::mouseEvent (button, c.position, juce::ModifierKeys (c.mods)));
+        EXPECT_EQ (seen.has_value(), c.expectedCall) << c.name;
+        if (seen)
+        {
+            EXPECT_EQ (seen->getRawFlags(), c.mods) << c.name;
+        }
+    }
+}
+
+TEST (MouseHoverListener, ReportsEnterAndExitOfAnEnabledComponent)
+{
+    juce::Component component;
+    component.setSize (20, 20);
+    exl::MouseHoverListener listener (&component);
+    juce::StringArray calls;
+    listener.onHover = [&] (bool over) { calls.add (over ? "enter" : "exit"); };
+    listener.mouseEnter (cvl::test::mouseEvent (component, {}));
+    listener.mouseExit (cvl::test::mouseEvent (component, {}));
+    component.setEnabled (false);
+    listener.mouseEnter (cvl::test::mouseEvent (component, {}));
+    EXPECT_EQ (calls.joinIntoString (","), "enter,exit");
+}
+} // namespace
