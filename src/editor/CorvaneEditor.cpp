@@ -126,10 +126,15 @@ void CorvaneEditor::applyTheme (const juce::var& themeText)
 {
     const auto colour = Colours::fromThemeText (themeText.toString());
     Colours::set (effectLookAndFeel, Colours::Type::FrontPlate, colour);
-    Colours::set (getLookAndFeel(), Colours::Type::Terminal, colour);
+    // The terminal colours live in the shell's look-and-feel; before the shell holds this editor they
+    // would land in the application's default, which other windows share.
+    if (getParentComponent() != nullptr)
+        Colours::set (getLookAndFeel(), Colours::Type::Terminal, colour);
     effectSection.sendLookAndFeelChange();
     repaint();
 }
+
+void CorvaneEditor::parentHierarchyChanged() { applyTheme (data.getUiModel()[UiModel::ThemeColour]); }
 
 void CorvaneEditor::openAboutPopup()
 {

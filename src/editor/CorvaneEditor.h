@@ -19,6 +19,7 @@ public:
 
     void paint (juce::Graphics& g) override;
     void resized() override;
+    void parentHierarchyChanged() override;
 
     [[nodiscard]] juce::Component& getEffectSection() noexcept { return effectSection; }
     [[nodiscard]] juce::LookAndFeel& getEffectLookAndFeel() noexcept { return effectLookAndFeel; }

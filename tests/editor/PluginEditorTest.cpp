@@ -97,6 +97,13 @@ TEST_F (EditorFixture, SettingsSurviveReopeningTheEditor)
     EXPECT_TRUE (static_cast<bool> (choiceNamed (scales, "150%")[exl::SelectionModel::Selected]));
     const auto themes = editor->getUiModel().getChildWithName (UiModel::ThemeColour);
     EXPECT_TRUE (static_cast<bool> (choiceNamed (themes, "Blue")[exl::SelectionModel::Selected]));
+    auto& main = editor->getMainComponent();
+    EXPECT_EQ (cvl::Colours::get (&main, cvl::Colours::TextHighlighted).getARGB(), 0xffd9dee5u);
+    EXPECT_EQ (cvl::Colours::get (&main.getEffectSection(), cvl::Colours::Background).getARGB(), 0xff425c7fu);
+    EXPECT_NE (
+        juce::LookAndFeel::getDefaultLookAndFeel().findColour (cvl::Colours::TextHighlighted).getARGB(),
+        0xffd9dee5u)
+        << "the application's default colours stay untouched";
 }
 
 TEST_F (EditorFixture, ZoomIsHostScaleTimesUserScale)
