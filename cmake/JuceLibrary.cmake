@@ -37,12 +37,22 @@ target_compile_definitions(Corvane PUBLIC
     JUCE_USE_FLAC=0
     JUCE_USE_OGGVORBIS=0
     JUCE_MODAL_LOOPS_PERMITTED=1
-    JUCE_STRICT_REFCOUNTEDPOINTER=1)
+    JUCE_STRICT_REFCOUNTEDPOINTER=1
+    # The host validation suite loads the built bundles through JUCE's own hosting classes.
+    JUCE_PLUGINHOST_VST3=1
+    JUCE_PLUGINHOST_LV2=1)
 
 # Debian's JUCE reads a fallback URI before the generated JuceLV2Defines.h; without this the
 # manifest and the binary disagree and no host loads the plug-in.
 foreach(wrapper Corvane Corvane_LV2)
     target_compile_definitions(${wrapper} PRIVATE JucePlugin_LV2URI="${CORVANE_LV2_URI}")
+endforeach()
+
+# The shared code carries JUCE's hosting support, lilv, serd and sord among it. The loadable bundles
+# export only their entry points, so that a host's own copies of those C libraries never bind to ours
+# (or ours to theirs), and two formats of the plug-in loaded in one process stay apart.
+foreach(module Corvane_VST3 Corvane_LV2)
+    target_link_options(${module} PRIVATE LINKER:--exclude-libs,ALL)
 endforeach()
 
 add_library(corvane_juce INTERFACE)
