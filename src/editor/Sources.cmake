@@ -1,2 +1,12 @@
 list(APPEND CORVANE_EDITOR_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/PluginEditor.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/PluginEditor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CorvaneEditor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EditorLayout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EditorResources.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Colours.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Icon.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Placeholder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LogoButton.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ChoiceSelector.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DropDownButton.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AboutPopup.cpp)

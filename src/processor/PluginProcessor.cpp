@@ -1,19 +1,70 @@
 #include "PluginProcessor.h"
 
+#include "parameters/ParameterTextFunctions.h"
 #include "processor/EditorFactory.h"
 
 const juce::Identifier CorvaneAudioProcessor::BypassParameter { "Bypass" };
+const juce::Identifier CorvaneAudioProcessor::VoiceCountParameter { "VoiceCount" };
+
+namespace
+{
+using LfoIds = cvl::LfoModulatorController::ParameterIds;
+} // namespace
 
 CorvaneAudioProcessor::CorvaneAudioProcessor()
     : exl::PluginProcessor (BusesProperties()
                                 .withInput ("Input", juce::AudioChannelSet::stereo(), true)
-                                .withOutput ("Output", juce::AudioChannelSet::stereo(), true))
+                                .withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
+      macros { {
+          { parameterDirector, 1 },
+          { parameterDirector, 2 },
+          { parameterDirector, 3 },
+          { parameterDirector, 4 },
+      } },
+      lfoControllers { {
+          { parameterDirector, LfoIds (1), lfos[0] },
+          { parameterDirector, LfoIds (2), lfos[1] },
+          { parameterDirector, LfoIds (3), lfos[2] },
+          { parameterDirector, LfoIds (4), lfos[3] },
+          { parameterDirector, LfoIds (5), lfos[4] },
+          { parameterDirector, LfoIds (6), lfos[5] },
+      } },
+      vectorSpaceControllers { {
+          { parameterDirector, 1, vectorSpaces[0] },
+          { parameterDirector, 2, vectorSpaces[1] },
+          { parameterDirector, 3, vectorSpaces[2] },
+      } }
 {
+    declareVoiceCount();
     declareParameters();
     createParameters();
 }
 
 CorvaneAudioProcessor::~CorvaneAudioProcessor() = default;
+
+void CorvaneAudioProcessor::declareVoiceCount()
+{
+    exl::IntParameterOptions options;
+    options.identifier = VoiceCountParameter;
+    options.minimum = 1;
+    options.maximum = static_cast<int> (cvl::maxVoices);
+    options.defaultValue = defaultVoiceCount;
+    options.name = "Voices";
+    options.textFunction = cvl::ParameterTextFunctions::Discrete;
+    options.changeCallback = [this] (float value)
+    {
+        const auto voices = std::clamp (static_cast<int> (std::round (value)), 1, static_cast<int> (cvl::maxVoices));
+        onVoiceCountChanged (voices);
+        for (std::size_t k = 0; k < vectorSpaces.size(); ++k)
+        {
+            vectorSpaces[k].voiceCount = static_cast<std::size_t> (voices);
+            vectorSpaceControllers[k].generateAndSetInitialShape();
+        }
+    };
+    parameterDirector.external.getIntOptions().push_back (std::move (options));
+}
+
+void CorvaneAudioProcessor::onVoiceCountChanged (int) noexcept {}
 
 void CorvaneAudioProcessor::declareParameters()
 {
@@ -42,6 +93,8 @@ bool CorvaneAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) 
 void CorvaneAudioProcessor::prepareToPlay (double sampleRate, int)
 {
     splitter.prepare (sampleRate);
+    for (auto& lfo : lfos)
+        lfo.setSampleRate (sampleRate);
     limiter.prepare (sampleRate);
     // The limiter delays what it processes, and it processes stereo buffers only.
     const auto channels = std::max (getTotalNumInputChannels(), getTotalNumOutputChannels());
@@ -73,12 +126,44 @@ void CorvaneAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce
         publishValues();
 }
 
-void CorvaneAudioProcessor::processSubBlock (juce::AudioBuffer<float>&, double) noexcept {}
+void CorvaneAudioProcessor::processSubBlock (juce::AudioBuffer<float>& subBlock, double startBeat) noexcept
+{
+    // The values this sub-block uses come from the phases the previous sub-block left.
+    for (std::size_t m = 0; m < macros.size(); ++m)
+        monoValues[m] = macros[m].getValue();
+    for (std::size_t l = 0; l < lfos.size(); ++l)
+        monoValues[macros.size() + l] = lfos[l].getValue();
+
+    for (const auto& controller : lfoControllers)
+        controller.applyModulators (monoValues);
+    for (auto& lfo : lfos)
+        lfo.advance (subBlock.getNumSamples(), startBeat);
+
+    for (std::size_t k = 0; k < vectorSpaces.size(); ++k)
+    {
+        vectorSpaceControllers[k].applyModulators (monoValues);
+        vectorSpaces[k].performTransformation();
+    }
+}
 
 void CorvaneAudioProcessor::publishValues() noexcept
 {
     for (std::size_t i = 0; i < monoValues.size(); ++i)
         publishedMonoValues[i].store (monoValues[i]);
+
+    const auto publish = [this] (cvl::PolyModulators::AtomicValueTable& table, auto spaceOf) noexcept
+    {
+        for (std::size_t k = 0; k < vectorSpaces.size(); ++k)
+        {
+            const cvl::VectorSpace& space = spaceOf (vectorSpaces[k]);
+            for (std::size_t voice = 0; voice < cvl::maxVoices; ++voice)
+                table[2 * k][voice].store (space.x[voice]);
+            for (std::size_t voice = 0; voice < cvl::maxVoices; ++voice)
+                table[2 * k + 1][voice].store (space.y[voice]);
+        }
+    };
+    publish (publishedTransformedPolyValues, [] (const cvl::VectorSpaceProcessor& p) -> const cvl::VectorSpace& { return p.transformed; });
+    publish (publishedInitialPolyValues, [] (const cvl::VectorSpaceProcessor& p) -> const cvl::VectorSpace& { return p.initial; });
 }
 
 juce::AudioProcessorParameter* CorvaneAudioProcessor::getBypassParameter() const

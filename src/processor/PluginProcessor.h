@@ -3,7 +3,10 @@
 #include <exl_dsp/exl_dsp.h>
 #include <exl_processor/exl_processor.h>
 
+#include "modulation/LfoModulatorController.h"
+#include "modulation/MacroModulator.h"
 #include "modulation/Modulators.h"
+#include "modulation/VectorSpaceController.h"
 #include "parameters/ParameterDirector.h"
 #include "processor/BufferSplitter.h"
 
@@ -16,6 +19,8 @@ class CorvaneAudioProcessor final : public exl::PluginProcessor,
 {
 public:
     static const juce::Identifier BypassParameter;
+    static const juce::Identifier VoiceCountParameter;
+    static constexpr int defaultVoiceCount = 8;
     // The voice engine keeps per-channel state for this many channels; wider layouts are refused.
     static constexpr int maxChannels = 11;
 
@@ -39,9 +44,16 @@ public:
     std::atomic<int>& getOpenEditorCount() noexcept { return openEditorCount; }
     [[nodiscard]] bool isBypassed() const noexcept { return bypassed; }
     [[nodiscard]] double getBeatPosition() const noexcept { return lastBlockStartBeat; }
+    // Audio thread: the three vector spaces the per-voice parameter computations read.
+    [[nodiscard]] const cvl::VectorSpaceProcessors& getVectorSpaces() const noexcept { return vectorSpaces; }
+    [[nodiscard]] const cvl::LfoModulator& getLfo (std::size_t index) const noexcept { return lfos[index]; }
 
 private:
     void declareParameters();
+    void declareVoiceCount();
+    // Audio thread, from the VoiceCount change callback, before the vector spaces take the new count:
+    // the place where the voice engine resizes its voice buffers to `voices` (1 ... 16).
+    void onVoiceCountChanged (int voices) noexcept;
     void createParameters();
     void processSubBlock (juce::AudioBuffer<float>& subBlock, double startBeat) noexcept;
     void publishValues() noexcept;
@@ -51,6 +63,13 @@ private:
     bool bypassed = false;
     cvl::BufferSplitter splitter;
     double lastBlockStartBeat = 0.0;
+
+    // The signal path, in processing order.
+    std::array<cvl::MacroModulator, 4> macros;
+    std::array<cvl::LfoModulator, 6> lfos {};
+    std::array<cvl::LfoModulatorController, 6> lfoControllers;
+    cvl::VectorSpaceProcessors vectorSpaces {};
+    std::array<cvl::VectorSpaceController, 3> vectorSpaceControllers;
 
     cvl::MonoModulators::ValueTable monoValues {};
     cvl::MonoModulators::AtomicValueTable publishedMonoValues {};

@@ -1,0 +1,9 @@
+namespace exl
+{
+ParameterDragHandler::ParameterDragHandler (IParameterGesture& gestureToHold) : gesture (gestureToHold)
+{
+    gesture.gestureBegin();
+}
+
+ParameterDragHandler::~ParameterDragHandler() { gesture.gestureEnd(); }
+} // namespace exl
