@@ -59,8 +59,16 @@ lv2info-ports)
     for symbol in audio_in_1 audio_in_2 audio_out_1 audio_out_2 in out latency enabled; do
         grep -q "Symbol: *$symbol$" "$work/info.txt" || fail "lv2info lists no port $symbol"
     done
-    audio_inputs=$(grep -A1 "lv2core#AudioPort" "$work/info.txt" | grep -c "lv2core#InputPort" || true)
-    audio_outputs=$(grep -A1 "lv2core#AudioPort" "$work/info.txt" | grep -c "lv2core#OutputPort" || true)
+    # lilv lists a port's types in no fixed order, so each "Port N:" block is read as a whole.
+    port_kinds=$(awk '
+        function flush() { if (audio) print direction; audio = 0; direction = "" }
+        /^\tPort [0-9]+:/ { flush() }
+        /lv2core#AudioPort/ { audio = 1 }
+        /lv2core#InputPort/ { direction = "in" }
+        /lv2core#OutputPort/ { direction = "out" }
+        END { flush() }' "$work/info.txt")
+    audio_inputs=$(grep -cx in <<<"$port_kinds" || true)
+    audio_outputs=$(grep -cx out <<<"$port_kinds" || true)
     [ "$audio_inputs" -eq 2 ] && [ "$audio_outputs" -eq 2 ] ||
         fail "expected 2 audio inputs and 2 outputs, found $audio_inputs and $audio_outputs"
     ;;
