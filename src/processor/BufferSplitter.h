@@ -12,10 +12,13 @@ public:
     static constexpr double defaultIntervalMs = 10000.0;
     static constexpr double fallbackTempo = 120.0;
 
-    void prepare (double newSampleRate) noexcept
+    // maximumBlockSize is the largest block the host promised; longer blocks are walked in pieces
+    // of at most that length, so that nothing downstream ever sees more samples than it was sized for.
+    void prepare (double newSampleRate, int maximumBlockSize) noexcept
     {
         sampleRate = newSampleRate;
         intervalMs = defaultIntervalMs;
+        maximumSubBlockLength = std::max (maximumBlockSize, 1);
     }
 
     // Calls processSubBlock (juce::AudioBuffer<float>& view, double startBeat) for each sub-block.
@@ -52,11 +55,13 @@ private:
     int getSubBlockLength (int numSamples) const noexcept
     {
         const auto length = static_cast<int> (intervalMs / 1000.0 * sampleRate);
-        return intervalMs == 0.0 || length <= 0 ? std::max (numSamples, 1) : length;
+        const auto wanted = intervalMs == 0.0 || length <= 0 ? std::max (numSamples, 1) : length;
+        return std::min (wanted, maximumSubBlockLength);
     }
 
     double sampleRate = 44100.0;
     double beatPosition = 0.0;
     double intervalMs = defaultIntervalMs;
+    int maximumSubBlockLength = std::numeric_limits<int>::max();
 };
 } // namespace cvl

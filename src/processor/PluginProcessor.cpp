@@ -90,9 +90,9 @@ bool CorvaneAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) 
     return true;
 }
 
-void CorvaneAudioProcessor::prepareToPlay (double sampleRate, int)
+void CorvaneAudioProcessor::prepareToPlay (double sampleRate, int maximumExpectedSamplesPerBlock)
 {
-    splitter.prepare (sampleRate);
+    splitter.prepare (sampleRate, maximumExpectedSamplesPerBlock);
     for (auto& lfo : lfos)
         lfo.setSampleRate (sampleRate);
     limiter.prepare (sampleRate);

@@ -145,3 +145,20 @@ TEST (ProcessorFrame, BeatPositionFollowsThePlayHead)
     EXPECT_NEAR (harness.processor().getBeatPosition() - afterOne, 120.0 / 60.0 * 480.0 / 48000.0, 1e-12);
     harness.processor().setPlayHead (nullptr);
 }
+
+TEST (ProcessorFrame, BlocksLongerThanPromisedArePlayedInPiecesOfThePreparedSize)
+{
+    // A host that sends more samples than it prepared for gets the same output as one that keeps
+    // its word, instead of overrunning buffers sized in preparation.
+    ProcessorHarness keeps (48000.0, 64);
+    ProcessorHarness breaks (48000.0, 64);
+    const auto signal = cvl::test::sine (220.0, 0.5f, 48000.0);
+    const auto expected = keeps.process (4096, signal);
+
+    juce::AudioBuffer<float> block (2, 4096);
+    for (int c = 0; c < 2; ++c)
+        for (int i = 0; i < 4096; ++i)
+            block.setSample (c, i, signal (c, i));
+    breaks.processBlock (block);
+    EXPECT_TRUE (sameSamples (block, expected));
+}
