@@ -1,2 +1,7 @@
 list(APPEND CORVANE_CORE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/IEffectProcessor.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/IEffectProcessor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DelayProcessor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BalanceProcessor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DistortionAlgorithms.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DistortionTypeLuts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DistortionProcessor.cpp)

@@ -1,0 +1,5 @@
+list(APPEND CORVANE_TEST_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/DelayProcessorTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BalanceProcessorTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DistortionProcessorTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EffectParametersTest.cpp)
