@@ -2,3 +2,5 @@
 
 #include "Adsr.cpp"
 #include "SafetyLimiter.cpp"
+#include "StateVariableCoefficients.cpp"
+#include "CascadedIIRFilter.cpp"
