@@ -72,8 +72,10 @@ TEST (StateDocument, ParametersAreWrittenInCodePointOrderOfTheirIdentifiers)
     StateProcessor processor ({ "AllpassCutoff1_Effect", "AllpassCutoff0_Effect_VectorSpace1X", "AllpassCutoff0_Effect",
                                 "a_lower", "Z_upper" });
     const auto text = processor.write();
+    const auto document = juce::parseXML (text);
+    ASSERT_NE (document, nullptr);
     juce::StringArray order;
-    for (const auto* element : juce::parseXML (text)->getChildIterator())
+    for (const auto* element : document->getChildIterator())
         order.add (element->getStringAttribute ("id"));
     EXPECT_EQ (order.joinIntoString (","),
                "AllpassCutoff0_Effect,AllpassCutoff0_Effect_VectorSpace1X,AllpassCutoff1_Effect,Z_upper,a_lower");
