@@ -2,6 +2,8 @@
 
 #include "processor/EditorFactory.h"
 
+#include <CorvaneStarterPreset.h>
+
 const juce::Identifier CorvaneAudioProcessor::BypassParameter { "Bypass" };
 
 CorvaneAudioProcessor::CorvaneAudioProcessor()
@@ -11,6 +13,8 @@ CorvaneAudioProcessor::CorvaneAudioProcessor()
 {
     declareParameters();
     createParameters();
+    // The starter sound; its values reach the audio objects at the first block's dispatch.
+    setStateInformation (CorvaneStarterPreset::StarterPreset_corvane, CorvaneStarterPreset::StarterPreset_corvaneSize);
 }
 
 CorvaneAudioProcessor::~CorvaneAudioProcessor() = default;

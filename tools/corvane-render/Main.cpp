@@ -6,38 +6,24 @@
 
 namespace
 {
-// Writes straight to stderr, for progress and the summary line.
-class StandardErrorStream final : public juce::OutputStream
+// Writes straight to a standard stream: stdout for listings, stderr for progress and the summary line.
+class StandardStream final : public juce::OutputStream
 {
 public:
-    void flush() override { std::cerr.flush(); }
+    explicit StandardStream (std::ostream& streamToUse) : stream (streamToUse) {}
+
+    void flush() override { stream.flush(); }
     bool setPosition (juce::int64) override { return false; }
     juce::int64 getPosition() override { return written; }
     bool write (const void* data, size_t numBytes) override
     {
-        std::cerr.write (static_cast<const char*> (data), static_cast<std::streamsize> (numBytes));
+        stream.write (static_cast<const char*> (data), static_cast<std::streamsize> (numBytes));
         written += static_cast<juce::int64> (numBytes);
         return true;
     }
 
 private:
-    juce::int64 written = 0;
-};
-
-class StandardOutputStream final : public juce::OutputStream
-{
-public:
-    void flush() override { std::cout.flush(); }
-    bool setPosition (juce::int64) override { return false; }
-    juce::int64 getPosition() override { return written; }
-    bool write (const void* data, size_t numBytes) override
-    {
-        std::cout.write (static_cast<const char*> (data), static_cast<std::streamsize> (numBytes));
-        written += static_cast<juce::int64> (numBytes);
-        return true;
-    }
-
-private:
+    std::ostream& stream;
     juce::int64 written = 0;
 };
 } // namespace
@@ -67,8 +53,8 @@ int main (int argc, char* argv[])
     try
     {
         cvl::render::Renderer renderer (options);
-        StandardErrorStream log;
-        StandardOutputStream out;
+        StandardStream log (std::cerr);
+        StandardStream out (std::cout);
         switch (options.mode)
         {
             case cvl::render::RenderOptions::Mode::listParameters:
