@@ -1,13 +1,20 @@
 #include "EditorResources.h"
 
+#include "resources/CorvaneVersion.h"
+
+#include <CorvaneFonts.h>
+#include <CorvaneImages.h>
+
 namespace cvl
 {
-// The embedded resource namespaces are not part of this build yet; every drawing is absent.
-const char* EditorResources::corvaneLogo() { return nullptr; }
-const char* EditorResources::signatureLeft() { return nullptr; }
-const char* EditorResources::signatureRight() { return nullptr; }
-const char* EditorResources::makerLogo() { return nullptr; }
-const char* EditorResources::warhead() { return nullptr; }
-EditorResources::Bytes EditorResources::typeface() { return {}; }
-juce::String EditorResources::versionString() { return JucePlugin_VersionString; }
+const char* EditorResources::corvaneLogo() { return CorvaneImages::corvane_logo_svg; }
+const char* EditorResources::signatureLeft() { return CorvaneImages::signature_left_svg; }
+const char* EditorResources::signatureRight() { return CorvaneImages::signature_right_svg; }
+const char* EditorResources::makerLogo() { return CorvaneImages::halvik_audio_logo_svg; }
+const char* EditorResources::warhead() { return CorvaneImages::warhead_svg; }
+EditorResources::Bytes EditorResources::typeface()
+{
+    return { CorvaneFonts::Inconsolata_ttf, CorvaneFonts::Inconsolata_ttfSize };
+}
+juce::String EditorResources::versionString() { return CorvaneVersion::GetBuildVersionString(); }
 } // namespace cvl

@@ -3,6 +3,8 @@
 #include "parameters/ParameterTextFunctions.h"
 #include "processor/EditorFactory.h"
 
+#include <CorvaneStarterPreset.h>
+
 const juce::Identifier CorvaneAudioProcessor::BypassParameter { "Bypass" };
 const juce::Identifier CorvaneAudioProcessor::VoiceCountParameter { "VoiceCount" };
 
@@ -38,6 +40,8 @@ CorvaneAudioProcessor::CorvaneAudioProcessor()
     declareVoiceCount();
     declareParameters();
     createParameters();
+    // The starter sound; its values reach the audio objects at the first block's dispatch.
+    setStateInformation (CorvaneStarterPreset::StarterPreset_corvane, CorvaneStarterPreset::StarterPreset_corvaneSize);
 }
 
 CorvaneAudioProcessor::~CorvaneAudioProcessor() = default;
