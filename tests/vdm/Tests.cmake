@@ -1,0 +1,3 @@
+list(APPEND CORVANE_TEST_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/DirectoryModelTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SelectionModelTest.cpp)
