@@ -4,6 +4,8 @@
 #include "DirectoryModel.cpp"
 #include "NameUpdateHandler.cpp"
 #include "PathUpdateHandler.cpp"
+#include "FolderWatcher.cpp"
+#include "DirectoryModelSync.cpp"
 #include "SelectionModel.cpp"
 #include "SingleSelectionHandler.cpp"
 #include "SelectionModelListener.cpp"
