@@ -1,5 +1,7 @@
 #include "PluginProcessor.h"
 
+#include "models/PresetModel.h"
+#include "models/PresetModelSync.h"
 #include "processor/EditorFactory.h"
 
 #include <CorvaneStarterPreset.h>
@@ -17,7 +19,26 @@ CorvaneAudioProcessor::CorvaneAudioProcessor()
     setStateInformation (CorvaneStarterPreset::StarterPreset_corvane, CorvaneStarterPreset::StarterPreset_corvaneSize);
 }
 
+// The sync is declared last so that it goes first.
+struct CorvaneAudioProcessor::PresetModel
+{
+    explicit PresetModel (CorvaneAudioProcessor& processor)
+        : model (cvl::PresetModel::getDefaultFactoryFolder(), cvl::PresetModel::getDefaultUserFolder()),
+          sync (model.getRoot(), processor)
+    {
+    }
+    cvl::PresetModel model;
+    cvl::PresetModelSync sync;
+};
+
 CorvaneAudioProcessor::~CorvaneAudioProcessor() = default;
+
+juce::ValueTree CorvaneAudioProcessor::getPresetModel()
+{
+    if (presetModel == nullptr)
+        presetModel = std::make_unique<PresetModel> (*this);
+    return presetModel->model.getRoot();
+}
 
 void CorvaneAudioProcessor::declareParameters()
 {

@@ -40,6 +40,9 @@ public:
     [[nodiscard]] bool isBypassed() const noexcept { return bypassed; }
     [[nodiscard]] double getBeatPosition() const noexcept { return lastBlockStartBeat; }
 
+    // Message thread: the preset tree's root, built with its folder watch on the first call.
+    juce::ValueTree getPresetModel();
+
 private:
     void declareParameters();
     void createParameters();
@@ -58,6 +61,9 @@ private:
     cvl::PolyModulators::AtomicValueTable publishedTransformedPolyValues {};
 
     exl::dsp::SafetyLimiter limiter;
+
+    struct PresetModel;
+    std::unique_ptr<PresetModel> presetModel;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (CorvaneAudioProcessor)
 };
