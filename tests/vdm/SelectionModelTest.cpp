@@ -79,3 +79,73 @@ TEST (SelectionModel, RemovingAFolderReportsItsSelectedNodeAsDeselected)
     EXPECT_EQ (f.recorder.events.joinIntoString (" "), "a-");
     EXPECT_FALSE (static_cast<bool> (f.a["is_selected"]));
 }
+
+namespace
+{
+// root (open) > closed folder "f" > "f1", "f2"; then file "g". Single selection.
+struct KeyFixture
+{
+    juce::ValueTree root { "root" };
+    juce::ValueTree f { "f" };
+    juce::ValueTree f1 { "f1" };
+    juce::ValueTree f2 { "f2" };
+    juce::ValueTree g { "g" };
+    vdm::SelectionModel model;
+    vdm::SingleSelectionHandler single;
+    vdm::TreeViewSelector selector;
+
+    KeyFixture()
+    {
+        for (auto* node : { &root, &f })
+            node->setProperty ("file_type", 1, nullptr);
+        for (auto* node : { &f1, &f2, &g })
+            node->setProperty ("file_type", 2, nullptr);
+        f.appendChild (f1, nullptr);
+        f.appendChild (f2, nullptr);
+        root.appendChild (f, nullptr);
+        root.appendChild (g, nullptr);
+        root.setProperty ("dir_open", true, nullptr);
+        model.setValueTree (root);
+        model.addSelectionHandler ("single", &single);
+        root.setProperty ("selection_mode", "single", nullptr);
+        selector.setValueTree (root);
+    }
+};
+} // namespace
+
+TEST (TreeViewSelector, ArrowKeysWalkTheVisibleNodes)
+{
+    KeyFixture k;
+    EXPECT_TRUE (static_cast<bool> (k.root["is_selected"])); // nothing selected: the root is asked for
+
+    k.selector.keyDown();
+    EXPECT_EQ (k.selector.getCurrent(), k.f);
+    EXPECT_TRUE (static_cast<bool> (k.f["is_selected"]));
+    k.selector.keyDown(); // f is closed: on to g
+    EXPECT_EQ (k.selector.getCurrent(), k.g);
+    k.selector.keyUp();
+    EXPECT_EQ (k.selector.getCurrent(), k.f);
+
+    k.selector.keyRight(); // opens f, selection unchanged
+    EXPECT_TRUE (static_cast<bool> (k.f["dir_open"]));
+    EXPECT_EQ (k.selector.getCurrent(), k.f);
+    k.selector.keyDown();
+    EXPECT_EQ (k.selector.getCurrent(), k.f1);
+    k.selector.keyRight(); // a file: next sibling
+    EXPECT_EQ (k.selector.getCurrent(), k.f2);
+    k.selector.keyDown(); // climbs out of f
+    EXPECT_EQ (k.selector.getCurrent(), k.g);
+    k.selector.keyUp(); // into the open folder's last child
+    EXPECT_EQ (k.selector.getCurrent(), k.f2);
+    k.selector.keyLeft(); // a file: to its parent
+    EXPECT_EQ (k.selector.getCurrent(), k.f);
+    k.selector.keyLeft(); // an open folder: closes it
+    EXPECT_FALSE (static_cast<bool> (k.f["dir_open"]));
+    EXPECT_EQ (k.selector.getCurrent(), k.f);
+
+    k.selector.keyDown();
+    k.selector.keyDown(); // past the last visible node: the root
+    EXPECT_EQ (k.selector.getCurrent(), k.root);
+    EXPECT_TRUE (static_cast<bool> (k.root["is_selected"]));
+    EXPECT_EQ (k.model.getSelectedNodes().size(), 1u);
+}

@@ -9,3 +9,4 @@
 #include "SelectionModel.cpp"
 #include "SingleSelectionHandler.cpp"
 #include "SelectionModelListener.cpp"
+#include "TreeViewSelector.cpp"

@@ -33,3 +33,4 @@
 #include "SelectionModel.h"
 #include "SingleSelectionHandler.h"
 #include "SelectionModelListener.h"
+#include "TreeViewSelector.h"
