@@ -149,3 +149,18 @@ TEST (TreeViewSelector, ArrowKeysWalkTheVisibleNodes)
     EXPECT_TRUE (static_cast<bool> (k.root["is_selected"]));
     EXPECT_EQ (k.model.getSelectedNodes().size(), 1u);
 }
+
+TEST (TreeViewSelectorKeyListener, HandlesOnlyArrowKeysAndStepsOverTheRoot)
+{
+    KeyFixture k;
+    vdm::TreeViewSelectorKeyListener listener;
+    listener.setValueTree (k.root);
+    EXPECT_FALSE (listener.keyPressed (juce::KeyPress ('a'), nullptr));
+    EXPECT_TRUE (listener.keyPressed (juce::KeyPress (juce::KeyPress::upKey), nullptr)); // root: on to f
+    EXPECT_TRUE (static_cast<bool> (k.f["is_selected"]));
+    EXPECT_TRUE (listener.keyPressed (juce::KeyPress (juce::KeyPress::downKey), nullptr));
+    EXPECT_TRUE (static_cast<bool> (k.g["is_selected"]));
+    EXPECT_TRUE (listener.keyPressed (juce::KeyPress (juce::KeyPress::downKey), nullptr)); // past the end
+    EXPECT_TRUE (static_cast<bool> (k.f["is_selected"]));
+    EXPECT_FALSE (static_cast<bool> (k.root["is_selected"]));
+}

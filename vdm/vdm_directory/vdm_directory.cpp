@@ -10,3 +10,4 @@
 #include "SingleSelectionHandler.cpp"
 #include "SelectionModelListener.cpp"
 #include "TreeViewSelector.cpp"
+#include "TreeViewSelectorKeyListener.cpp"

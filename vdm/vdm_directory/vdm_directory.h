@@ -6,7 +6,7 @@
     name:               Directory and selection models
     description:        Folders mirrored as value trees, and selection stored in the tree.
     license:            GPL-3.0-or-later
-    dependencies:       juce_data_structures juce_events
+    dependencies:       juce_data_structures juce_events juce_gui_basics
     minimumCppStandard: 20
   END_JUCE_MODULE_DECLARATION
 */
@@ -23,6 +23,7 @@
 #include <juce_core/juce_core.h>
 #include <juce_data_structures/juce_data_structures.h>
 #include <juce_events/juce_events.h>
+#include <juce_gui_basics/juce_gui_basics.h>
 
 #include "DirectoryTree.h"
 #include "DirectoryModel.h"
@@ -34,3 +35,4 @@
 #include "SingleSelectionHandler.h"
 #include "SelectionModelListener.h"
 #include "TreeViewSelector.h"
+#include "TreeViewSelectorKeyListener.h"
