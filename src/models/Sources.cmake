@@ -7,3 +7,6 @@ list(APPEND CORVANE_EDITOR_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MonoModulatorsModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PolyModulatorsModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ModulationsModel.cpp)
+list(APPEND CORVANE_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PresetModel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PresetModelSync.cpp)

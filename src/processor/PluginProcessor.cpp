@@ -1,6 +1,8 @@
 #include "PluginProcessor.h"
 
 #include "parameters/ParameterTextFunctions.h"
+#include "models/PresetModel.h"
+#include "models/PresetModelSync.h"
 #include "processor/EditorFactory.h"
 
 #include <CorvaneStarterPreset.h>
@@ -44,6 +46,18 @@ CorvaneAudioProcessor::CorvaneAudioProcessor()
     setStateInformation (CorvaneStarterPreset::StarterPreset_corvane, CorvaneStarterPreset::StarterPreset_corvaneSize);
 }
 
+// The sync is declared last so that it goes first.
+struct CorvaneAudioProcessor::PresetModel
+{
+    explicit PresetModel (CorvaneAudioProcessor& processor)
+        : model (cvl::PresetModel::getDefaultFactoryFolder(), cvl::PresetModel::getDefaultUserFolder()),
+          sync (model.getRoot(), processor)
+    {
+    }
+    cvl::PresetModel model;
+    cvl::PresetModelSync sync;
+};
+
 CorvaneAudioProcessor::~CorvaneAudioProcessor() = default;
 
 void CorvaneAudioProcessor::declareVoiceCount()
@@ -69,6 +83,13 @@ void CorvaneAudioProcessor::declareVoiceCount()
 }
 
 void CorvaneAudioProcessor::onVoiceCountChanged (int) noexcept {}
+
+juce::ValueTree CorvaneAudioProcessor::getPresetModel()
+{
+    if (presetModel == nullptr)
+        presetModel = std::make_unique<PresetModel> (*this);
+    return presetModel->model.getRoot();
+}
 
 void CorvaneAudioProcessor::declareParameters()
 {

@@ -48,6 +48,9 @@ public:
     [[nodiscard]] const cvl::VectorSpaceProcessors& getVectorSpaces() const noexcept { return vectorSpaces; }
     [[nodiscard]] const cvl::LfoModulator& getLfo (std::size_t index) const noexcept { return lfos[index]; }
 
+    // Message thread: the preset tree's root, built with its folder watch on the first call.
+    juce::ValueTree getPresetModel();
+
 private:
     void declareParameters();
     void declareVoiceCount();
@@ -77,6 +80,9 @@ private:
     cvl::PolyModulators::AtomicValueTable publishedTransformedPolyValues {};
 
     exl::dsp::SafetyLimiter limiter;
+
+    struct PresetModel;
+    std::unique_ptr<PresetModel> presetModel;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (CorvaneAudioProcessor)
 };

@@ -1,3 +1,4 @@
 list(APPEND CORVANE_TEST_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/UiModelTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ModulatorModelsTest.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/ModulatorModelsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PresetModelTest.cpp)

@@ -13,6 +13,13 @@ Regenerate after the parameter list changed (for example after merging new effec
 
 then rebuild (the preset is embedded) and commit resources/StarterPreset.corvane.
 A saved listing can be used instead of the renderer: --list FILE.
+
+The factory presets in presets/ come from the descriptions in factory/ beside this script, the same way:
+
+    for d in tools/starter-preset/factory/*.txt; do
+        python3 tools/starter-preset/make-starter-preset.py --render build/tools/corvane-render/corvane-render \
+            --description "$d" --output "presets/$(basename "$d" .txt).corvane"
+    done
 """
 
 import argparse
