@@ -147,7 +147,7 @@ juce::ValueTree CorvaneAudioProcessorEditor::getMonoModulatorsModel()
     return monoModulatorsModel.getTree();
 }
 // The preset tree joins here once the processor offers its preset model.
-juce::ValueTree CorvaneAudioProcessorEditor::getPresetModel() { return {}; }
+juce::ValueTree CorvaneAudioProcessorEditor::getPresetModel() { return corvaneProcessor.getPresetModel(); }
 juce::ValueTree CorvaneAudioProcessorEditor::getUiModel() { return uiModel->getTree(); }
 juce::ValueTree CorvaneAudioProcessorEditor::getModulationsModel() { return modulationsModel.getTree(); }
 

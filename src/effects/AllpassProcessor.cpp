@@ -20,8 +20,9 @@ const juce::String AllpassProcessor::Parameters::Order { "Order" };
 AllpassProcessor::Parameters::Parameters (int slot, ParameterDirector& director)
     : cutoff (director, makeEffectParameterId (Name, Cutoff, slot), defaultCutoff, ParameterTextFunctions::Frequency)
 {
-    auto& orderOptions = director.external.addChoice (makeEffectParameterId (Name, Order, slot).toIdentifier(),
-                                                      ChoiceLists::allpassOrders(), 0);
+    const auto orderId = makeEffectParameterId (Name, Order, slot);
+    auto& orderOptions = director.external.addChoice (orderId.toIdentifier(), ChoiceLists::allpassOrders(), 0);
+    orderOptions.name = orderId.name;
     orderOptions.changeCallback = [this] (float value)
     {
         stages = std::clamp<std::size_t> (static_cast<std::size_t> (std::max (0L, std::lround (value))) + 1, 1,

@@ -22,16 +22,19 @@ FilterProcessor::Parameters::Parameters (int slot, ParameterDirector& director)
     : cutoff (director, makeEffectParameterId (Name, Cutoff, slot), defaultCutoff, ParameterTextFunctions::Frequency)
 {
     using FilterType = exl::dsp::CascadedIIRFilter::Type;
-    auto& typeOptions = director.external.addChoice (makeEffectParameterId (Name, Type, slot).toIdentifier(),
+    const auto typeId = makeEffectParameterId (Name, Type, slot);
+    auto& typeOptions = director.external.addChoice (typeId.toIdentifier(),
                                                      ParameterHelpers::enumToStringArray<FilterType>(), 0);
+    typeOptions.name = typeId.name;
     typeOptions.changeCallback = [this] (float value)
     {
         type = ParameterHelpers::enumFromIndex<FilterType> (static_cast<int> (std::lround (value)));
         applyType();
     };
 
-    auto& orderOptions = director.external.addChoice (makeEffectParameterId (Name, Order, slot).toIdentifier(),
-                                                      ChoiceLists::filterOrders(), 0);
+    const auto orderId = makeEffectParameterId (Name, Order, slot);
+    auto& orderOptions = director.external.addChoice (orderId.toIdentifier(), ChoiceLists::filterOrders(), 0);
+    orderOptions.name = orderId.name;
     orderOptions.changeCallback = [this] (float value)
     {
         stages = std::clamp<std::size_t> (static_cast<std::size_t> (std::max (0L, std::lround (value))) + 1, 1,

@@ -37,7 +37,8 @@ CorvaneAudioProcessor::CorvaneAudioProcessor()
           { parameterDirector, 1, vectorSpaces[0] },
           { parameterDirector, 2, vectorSpaces[1] },
           { parameterDirector, 3, vectorSpaces[2] },
-      } }
+      } },
+      engine (parameterDirector)
 {
     declareVoiceCount();
     declareParameters();
@@ -82,7 +83,7 @@ void CorvaneAudioProcessor::declareVoiceCount()
     parameterDirector.external.getIntOptions().push_back (std::move (options));
 }
 
-void CorvaneAudioProcessor::onVoiceCountChanged (int) noexcept {}
+void CorvaneAudioProcessor::onVoiceCountChanged (int voices) noexcept { engine.setVoiceCount (voices); }
 
 juce::ValueTree CorvaneAudioProcessor::getPresetModel()
 {
@@ -121,6 +122,7 @@ void CorvaneAudioProcessor::prepareToPlay (double sampleRate, int maximumExpecte
     for (auto& lfo : lfos)
         lfo.setSampleRate (sampleRate);
     limiter.prepare (sampleRate);
+    engine.prepare (getTotalNumOutputChannels(), sampleRate, maximumExpectedSamplesPerBlock);
     // The limiter delays what it processes, and it processes stereo buffers only.
     const auto channels = std::max (getTotalNumInputChannels(), getTotalNumOutputChannels());
     setLatencySamples (channels == 2 ? limiter.getLatencyInSamples() : 0);
@@ -169,6 +171,7 @@ void CorvaneAudioProcessor::processSubBlock (juce::AudioBuffer<float>& subBlock,
         vectorSpaceControllers[k].applyModulators (monoValues);
         vectorSpaces[k].performTransformation();
     }
+    engine.process (subBlock, vectorSpaces);
 }
 
 void CorvaneAudioProcessor::publishValues() noexcept

@@ -9,6 +9,7 @@
 #include "modulation/VectorSpaceController.h"
 #include "parameters/ParameterDirector.h"
 #include "processor/BufferSplitter.h"
+#include "processor/CorvaneProcessor.h"
 
 // The plug-in processor the host creates.
 // Threads: construction, createEditor, the state calls and the fill operations on the message thread;
@@ -80,6 +81,7 @@ private:
     cvl::PolyModulators::AtomicValueTable publishedTransformedPolyValues {};
 
     exl::dsp::SafetyLimiter limiter;
+    cvl::CorvaneProcessor engine;
 
     struct PresetModel;
     std::unique_ptr<PresetModel> presetModel;

@@ -75,13 +75,13 @@ std::vector<Expected> expectedExternalParameters()
         add ("Shape_VectorSpace" + n (k), "", "", 0.0f, " Circle");
     }
     for (int s = 0; s <= 2; ++s)
-        add ("AllpassOrder" + n (s) + "_Effect", "", "", 0.0f, "1 Stage");
+        add ("AllpassOrder" + n (s) + "_Effect", "AllpassOrder" + n (s), "", 0.0f, "1 Stage");
     for (int s = 0; s <= 2; ++s)
-        add ("DistortionType" + n (s) + "_Effect", "", "", 0.0f, " Bitcrush");
+        add ("DistortionType" + n (s) + "_Effect", "DistortionType" + n (s), "", 0.0f, " Bitcrush");
     for (int s = 0; s <= 2; ++s)
     {
-        add ("FilterType" + n (s) + "_Effect", "", "", 0.0f, " Low Pass");
-        add ("FilterOrder" + n (s) + "_Effect", "", "", 0.0f, "12 dB/octave");
+        add ("FilterType" + n (s) + "_Effect", "FilterType" + n (s), "", 0.0f, " Low Pass");
+        add ("FilterOrder" + n (s) + "_Effect", "FilterOrder" + n (s), "", 0.0f, "12 dB/octave");
     }
     add ("ProcessorType1", "", "", 0.5f, " Delay");
     add ("ProcessorType2", "", "", 5.0f / 6.0f, " Distortion");

@@ -101,6 +101,7 @@ TEST (ProcessorFrame, BypassLeavesTheBufferUntouched)
 TEST (ProcessorFrame, StereoPassesTheLimiterAndReportsItsDelay)
 {
     ProcessorHarness harness (44100.0, 512);
+    harness.set ("Mix", 0.0f); // the dry signal alone, so the frame's own work shows
     EXPECT_EQ (harness.processor().getLatencySamples(), 440);
     const auto output = harness.process (2048, [] (int, juce::int64 n) { return n == 10 ? 5.0f : 0.0f; });
     EXPECT_FLOAT_EQ (output.getSample (0, 450), 2.8183830f);
@@ -113,6 +114,7 @@ TEST (ProcessorFrame, OtherChannelCountsSkipTheLimiter)
     for (const auto channels : { 1, 3 })
     {
         ProcessorHarness harness (44100.0, 512, channels);
+        harness.set ("Mix", 0.0f);
         EXPECT_EQ (harness.processor().getLatencySamples(), 0);
         const auto output = harness.process (2048, [] (int, juce::int64 n) { return n == 10 ? 5.0f : 0.0f; });
         for (int c = 0; c < channels; ++c)
