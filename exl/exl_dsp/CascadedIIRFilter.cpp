@@ -9,6 +9,14 @@ namespace
     constexpr double hertzPerKilohertz = 1000.0;
     // 1/sqrt(2) in single precision, the all-pass sections' Q.
     constexpr double allpassQ = static_cast<double> (0.70710677f);
+    // Designs stay below Nyquist: at rates under 40 kHz a 20 kHz cutoff would turn tan(pi f / fs)
+    // negative and the sections unstable.
+    constexpr double highestDesignRatio = 0.49;
+
+    double belowNyquist (double frequency, double sampleRate) noexcept
+    {
+        return std::min (frequency, highestDesignRatio * sampleRate);
+    }
 
     int glideSteps (double sampleRate) noexcept
     {
@@ -64,6 +72,7 @@ void CascadedIIRFilter::setNumStages (std::size_t count) noexcept
 
 void CascadedIIRFilter::calculateCoefficients (double frequency, double q) noexcept
 {
+    frequency = belowNyquist (frequency, sampleRate);
     switch (filterType)
     {
         case Type::LowPass:
@@ -205,7 +214,7 @@ void AllpassFilter::setNumStages (std::size_t count) noexcept
 
 void AllpassFilter::calculateCoefficients (double frequency) noexcept
 {
-    const auto d = std::tan (pi * frequency / sampleRate);
+    const auto d = std::tan (pi * belowNyquist (frequency, sampleRate) / sampleRate);
     const auto a0 = 1.0 + d / allpassQ + d * d;
     auto a2 = 1.0 - d / allpassQ + d * d;
     auto a1 = 2.0 * d * d - 2.0;

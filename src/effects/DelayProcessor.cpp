@@ -10,7 +10,6 @@ namespace
 {
     constexpr float msPerSecond = 1000.0f;
     constexpr float secondsPerMs = 0.001f;
-    constexpr float defaultValue = 0.5f;
 } // namespace
 
 const juce::String DelayProcessor::Parameters::Name { "Delay" };
@@ -18,23 +17,7 @@ const juce::String DelayProcessor::Parameters::DelayTime { "Time" };
 const juce::String DelayProcessor::Parameters::Feedback { "Feedback" };
 const juce::String DelayProcessor::Parameters::Mix { "Mix" };
 
-DelayProcessor::Parameters::Parameters (int slot, ParameterDirector& director)
-    : time (director, makeEffectParameterId (Name, DelayTime, slot), defaultValue, ParameterTextFunctions::Percent),
-      feedback (director, makeEffectParameterId (Name, Feedback, slot), defaultValue, ParameterTextFunctions::Percent),
-      mix (director, makeEffectParameterId (Name, Mix, slot), defaultValue, ParameterTextFunctions::Percent)
-{
-}
 
-void DelayProcessor::Parameters::calculateValues (const VectorSpaceProcessors& spaces) noexcept
-{
-    time.calculateValues (spaces);
-    feedback.calculateValues (spaces);
-    mix.calculateValues (spaces);
-    const auto voices = activeVoiceCount (spaces);
-    for (auto& processor : view)
-        for (std::size_t v = 0; v < voices; ++v)
-            processor.setVoice (v, time.getValues()[v], feedback.getValues()[v], mix.getValues()[v]);
-}
 
 void DelayProcessor::setSampleRate (double sampleRate)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "effects/IEffectProcessor.h"
+#include "effects/TimeFeedbackMixParameters.h"
 #include "modulation/VectorSpaceProcessor.h"
 #include "parameters/DspParameter.h"
 
@@ -32,7 +33,7 @@ public:
     };
 
     // The slot's Time, Feedback and Mix, per voice.
-    class Parameters
+    class Parameters final : public TimeFeedbackMixParameters<DelayProcessor>
     {
     public:
         static const juce::String Name;
@@ -40,19 +41,10 @@ public:
         static const juce::String Feedback;
         static const juce::String Mix;
 
-        Parameters (int slot, ParameterDirector& director);
-
-        // The processors of this slot that receive the values: one per channel being processed.
-        void setProcessors (std::span<DelayProcessor> processors) noexcept { view = processors; }
-        void calculateValues (const VectorSpaceProcessors& spaces) noexcept;
-
-    private:
-        DspParameter time;
-        DspParameter feedback;
-        DspParameter mix;
-        std::span<DelayProcessor> view;
-
-        JUCE_DECLARE_NON_COPYABLE (Parameters)
+        Parameters (int slot, ParameterDirector& director)
+            : TimeFeedbackMixParameters (slot, director, Name, DelayTime, Feedback, Mix)
+        {
+        }
     };
 
     static constexpr float maxDelayMs = 49.0f;

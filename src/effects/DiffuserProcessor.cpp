@@ -10,7 +10,6 @@ namespace
 {
     constexpr float msPerSecond = 1000.0f;
     constexpr float secondsPerMs = 0.001f;
-    constexpr float defaultValue = 0.5f;
 
     std::unordered_map<std::uint64_t, Hadamard> makeMatrices()
     {
@@ -54,23 +53,7 @@ const juce::String DiffuserProcessor::Parameters::DelayTime { "DelayTime" };
 const juce::String DiffuserProcessor::Parameters::Feedback { "Feedback" };
 const juce::String DiffuserProcessor::Parameters::Mix { "Mix" };
 
-DiffuserProcessor::Parameters::Parameters (int slot, ParameterDirector& director)
-    : time (director, makeEffectParameterId (Name, DelayTime, slot), defaultValue, ParameterTextFunctions::Percent),
-      feedback (director, makeEffectParameterId (Name, Feedback, slot), defaultValue, ParameterTextFunctions::Percent),
-      mix (director, makeEffectParameterId (Name, Mix, slot), defaultValue, ParameterTextFunctions::Percent)
-{
-}
 
-void DiffuserProcessor::Parameters::calculateValues (const VectorSpaceProcessors& spaces) noexcept
-{
-    time.calculateValues (spaces);
-    feedback.calculateValues (spaces);
-    mix.calculateValues (spaces);
-    const auto voices = activeVoiceCount (spaces);
-    for (auto& processor : view)
-        for (std::size_t v = 0; v < voices; ++v)
-            processor.setVoice (v, time.getValues()[v], feedback.getValues()[v], mix.getValues()[v]);
-}
 
 void DiffuserProcessor::setSampleRate (double sampleRate)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "effects/DelayProcessor.h"
+#include "effects/TimeFeedbackMixParameters.h"
 
 #include <unordered_map>
 
@@ -28,7 +29,7 @@ public:
     using DelayParameters = DelayProcessor::DelayParameters;
 
     // The slot's DelayTime, Feedback and Mix, per voice.
-    class Parameters
+    class Parameters final : public TimeFeedbackMixParameters<DiffuserProcessor>
     {
     public:
         static const juce::String Name;
@@ -36,18 +37,10 @@ public:
         static const juce::String Feedback;
         static const juce::String Mix;
 
-        Parameters (int slot, ParameterDirector& director);
-
-        void setProcessors (std::span<DiffuserProcessor> processors) noexcept { view = processors; }
-        void calculateValues (const VectorSpaceProcessors& spaces) noexcept;
-
-    private:
-        DspParameter time;
-        DspParameter feedback;
-        DspParameter mix;
-        std::span<DiffuserProcessor> view;
-
-        JUCE_DECLARE_NON_COPYABLE (Parameters)
+        Parameters (int slot, ParameterDirector& director)
+            : TimeFeedbackMixParameters (slot, director, Name, DelayTime, Feedback, Mix)
+        {
+        }
     };
 
     static constexpr float rampTimeMs = 4.0f;
