@@ -197,7 +197,8 @@ TEST (StateDocument, FuzzedDocumentsNeverLeaveAValueThatIsNotFinite)
         for (int e = 0; e < edits; ++e)
         {
             const auto position = static_cast<int> (random() % static_cast<unsigned> (text.length() + 1));
-            const auto character = juce::String::charToString (alphabet[static_cast<int> (random() % 49)]);
+            const auto character = juce::String::charToString (
+                alphabet[static_cast<int> (random() % static_cast<unsigned> (alphabet.length()))]);
             switch (random() % 3)
             {
                 case 0: text = text.substring (0, position) + character + text.substring (position); break;
