@@ -55,7 +55,8 @@ void processInput (benchmark::State& state, Input input)
         processor.processBlock (buffer, midi);
         benchmark::DoNotOptimize (buffer.getReadPointer (0));
     }
-    state.counters["rt_factor"] = benchmark::Counter (blockSize / sampleRate, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["rt_factor"] =
+        benchmark::Counter (blockSize / sampleRate, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK_CAPTURE (processInput, normal, Input::normal);
 BENCHMARK_CAPTURE (processInput, subnormal, Input::subnormal);

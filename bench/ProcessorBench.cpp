@@ -57,7 +57,8 @@ void runBlocks (benchmark::State& state, Setup&& setup)
         processor.processBlock (buffer, midi);
         benchmark::DoNotOptimize (buffer.getReadPointer (0));
     }
-    state.counters["rt_factor"] = benchmark::Counter (blockSize / sampleRate, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["rt_factor"] =
+        benchmark::Counter (blockSize / sampleRate, benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void starterState (benchmark::State& state)
@@ -70,13 +71,16 @@ BENCHMARK (starterState)->Unit (benchmark::kMicrosecond);
 void effectAlone (benchmark::State& state)
 {
     const auto type = static_cast<int> (state.range (0));
-    runBlocks (state, [type] (CorvaneAudioProcessor& processor)
+    runBlocks (state,
+               [type] (CorvaneAudioProcessor& processor)
                {
                    modulateEverything (processor);
                    setParameter (processor, "VoiceCount", 1.0f);
                    setSlots (processor, type, 0, 0);
                });
-    static const char* names[] = { "None", "Allpass", "Balance", "Delay", "Diffuser", "Distortion", "Filter" };
+    static const char* names[] = {
+        "None", "Allpass", "Balance", "Delay", "Diffuser", "Distortion", "Filter"
+    };
     state.SetLabel (names[type]);
 }
 BENCHMARK (effectAlone)->DenseRange (1, 6)->Unit (benchmark::kMicrosecond);
@@ -85,22 +89,24 @@ BENCHMARK (effectAlone)->DenseRange (1, 6)->Unit (benchmark::kMicrosecond);
 // every transform enabled and the LFOs running.
 void worstCase (benchmark::State& state)
 {
-    runBlocks (state, [] (CorvaneAudioProcessor& processor)
-               {
-                   modulateEverything (processor);
-                   setParameter (processor, "VoiceCount", 1.0f);
-                   setSlots (processor, 1, 4, 6);
-                   setParameter (processor, "AllpassOrder0_Effect", 1.0f);
-                   setParameter (processor, "FilterType2_Effect", 2.0f / 3.0f);
-                   setParameter (processor, "FilterOrder2_Effect", 1.0f);
-                   for (int k = 1; k <= 3; ++k)
-                       for (int t = 1; t <= 4; ++t)
-                       {
-                           const auto suffix = "_VectorSpace" + juce::String (k) + "Transform" + juce::String (t);
-                           setParameter (processor, "Enable" + suffix, 1.0f);
-                           setParameter (processor, "Type" + suffix, static_cast<float> (1 + (k + t) % 7) / 7.0f);
-                       }
-               });
+    runBlocks (
+        state,
+        [] (CorvaneAudioProcessor& processor)
+        {
+            modulateEverything (processor);
+            setParameter (processor, "VoiceCount", 1.0f);
+            setSlots (processor, 1, 4, 6);
+            setParameter (processor, "AllpassOrder0_Effect", 1.0f);
+            setParameter (processor, "FilterType2_Effect", 2.0f / 3.0f);
+            setParameter (processor, "FilterOrder2_Effect", 1.0f);
+            for (int k = 1; k <= 3; ++k)
+                for (int t = 1; t <= 4; ++t)
+                {
+                    const auto suffix = "_VectorSpace" + juce::String (k) + "Transform" + juce::String (t);
+                    setParameter (processor, "Enable" + suffix, 1.0f);
+                    setParameter (processor, "Type" + suffix, static_cast<float> (1 + (k + t) % 7) / 7.0f);
+                }
+        });
 }
 BENCHMARK (worstCase)->Unit (benchmark::kMicrosecond);
 

@@ -64,10 +64,7 @@ void CascadedIIRFilter::setSampleRate (double rate) noexcept
 
 void CascadedIIRFilter::setNumStages (std::size_t count) noexcept
 {
-    count = std::clamp<std::size_t> (count, 1, Stage::maximumCount);
-    for (auto i = numStages; i < count; ++i)
-        stages[i] = Stage {};
-    numStages = count;
+    setActiveStages (stages, numStages, count);
 }
 
 void CascadedIIRFilter::calculateCoefficients (double frequency, double q) noexcept
@@ -93,8 +90,9 @@ void CascadedIIRFilter::calculateCoefficients (double frequency, double q) noexc
 void CascadedIIRFilter::designBandPoles (double frequency, double q, bool stop) noexcept
 {
     const auto halfWidth = hertzPerKilohertz * q;
-    const auto lower = frequency - halfWidth < lowestBandEdge ? lowestBandEdge
-                                                               : std::min (frequency - halfWidth, highestLowerEdge);
+    const auto lower = frequency - halfWidth < lowestBandEdge
+                           ? lowestBandEdge
+                           : std::min (frequency - halfWidth, highestLowerEdge);
     const auto upper = frequency < lowestBandEdge ? halfWidth + lowestBandEdge
                                                   : std::min (frequency + halfWidth, highestUpperEdge);
     const auto warp = [this] (double x) { return sampleRate / pi * std::tan (pi * x / sampleRate); };
@@ -107,7 +105,8 @@ void CascadedIIRFilter::designBandPoles (double frequency, double q, bool stop) 
     for (std::size_t k = 1; k <= numStages; ++k)
     {
         const auto prototype = calculateFoSPole (k, q);
-        const auto u = stop ? Complex (bandWidth) / (2.0 * bandCentre * prototype) : relativeWidth * prototype;
+        const auto u =
+            stop ? Complex (bandWidth) / (2.0 * bandCentre * prototype) : relativeWidth * prototype;
         const auto root = std::sqrt (1.0 - u * u);
         for (const auto s : { u + Complex (0.0, 1.0) * root, u - Complex (0.0, 1.0) * root })
         {
@@ -125,8 +124,8 @@ void CascadedIIRFilter::calculateBandPassCoefficients (double frequency, double 
     {
         const auto p = poles[i];
         const auto r = poles[2 * numStages - 1 - i];
-        Coefficients b { 1.0, 0.0, -1.0 };
-        const Coefficients a { 1.0, -(p.real() + r.real()), (p * r).real() };
+        Coefficients b{ 1.0, 0.0, -1.0 };
+        const Coefficients a{ 1.0, -(p.real() + r.real()), (p * r).real() };
         const auto gain = magnitudeAt (b, a, omega);
         for (auto& x : b)
             x /= gain;
@@ -142,10 +141,10 @@ void CascadedIIRFilter::calculateBandStopCoefficients (double frequency, double 
     {
         const auto p = poles[i];
         const auto r = poles[2 * numStages - 1 - i];
-        const Coefficients a { 1.0, -(p.real() + r.real()), (p * r).real() };
+        const Coefficients a{ 1.0, -(p.real() + r.real()), (p * r).real() };
         // Unit gain at DC.
         const auto k = (1.0 + a[1] + a[2]) / (2.0 - 2.0 * cosOmega);
-        const Coefficients b { k, -2.0 * cosOmega * k, k };
+        const Coefficients b{ k, -2.0 * cosOmega * k, k };
         setStage (i, b, a);
     }
 }
@@ -174,15 +173,15 @@ void ButterFilter::calculateLowOrHighPass (double frequency, double q, bool high
         const auto h = std::cos (theta1) + std::cos (theta2);
         const auto divisor = std::pow (q * q, 1.0 / std::pow (index + 1.0, index + 1.0));
         const auto rho = c * h / divisor;
-        Coefficients a { 1.0 - rho + c2, 2.0 * c2 - 2.0, 1.0 + rho + c2 };
-        Coefficients b = highPass ? Coefficients { 1.0, -2.0, 1.0 } : Coefficients { c2, 2.0 * c2, c2 };
+        Coefficients a{ 1.0 - rho + c2, 2.0 * c2 - 2.0, 1.0 + rho + c2 };
+        Coefficients b = highPass ? Coefficients{ 1.0, -2.0, 1.0 } : Coefficients{ c2, 2.0 * c2, c2 };
         normalise (b, a);
         setStage (i, b, a);
     }
 }
 
-std::pair<CascadedIIRFilter::Complex, CascadedIIRFilter::Complex> ButterFilter::calculateSoSPole (std::size_t k,
-                                                                                                 double) const noexcept
+std::pair<CascadedIIRFilter::Complex, CascadedIIRFilter::Complex>
+ButterFilter::calculateSoSPole (std::size_t k, double) const noexcept
 {
     const auto order = static_cast<double> (2 * getNumStages());
     const auto index = static_cast<double> (k);
@@ -204,15 +203,10 @@ void AllpassFilter::setSampleRate (double rate) noexcept
         stage.coefficients.setGlideSteps (glideSteps (rate));
 }
 
-void AllpassFilter::setNumStages (std::size_t count) noexcept
-{
-    count = std::clamp<std::size_t> (count, 1, Stage::maximumCount);
-    for (auto i = numStages; i < count; ++i)
-        stages[i] = Stage {};
-    numStages = count;
-}
+void AllpassFilter::setNumStages (std::size_t count) noexcept { setActiveStages (stages, numStages, count); }
 
-void AllpassFilter::calculateCoefficients (double frequency) noexcept
+std::pair<std::array<double, 3>, std::array<double, 3>>
+AllpassFilter::designSection (double frequency, double sampleRate) noexcept
 {
     const auto d = std::tan (pi * belowNyquist (frequency, sampleRate) / sampleRate);
     const auto a0 = 1.0 + d / allpassQ + d * d;
@@ -223,7 +217,13 @@ void AllpassFilter::calculateCoefficients (double frequency) noexcept
         a1 /= a0;
         a2 /= a0;
     }
+    return { { a2, a1, 1.0 }, { 1.0, a1, a2 } };
+}
+
+void AllpassFilter::calculateCoefficients (double frequency) noexcept
+{
+    const auto [b, a] = designSection (frequency, sampleRate);
     for (std::size_t i = 0; i < numStages; ++i)
-        stages[i].setDirect ({ a2, a1, 1.0 }, { 1.0, a1, a2 });
+        stages[i].setDirect (b, a);
 }
 } // namespace exl::dsp

@@ -41,10 +41,12 @@ public:
     virtual void calculateHighPassCoefficients (double frequency, double q) noexcept = 0;
     [[nodiscard]] virtual double getNormalizer() const noexcept { return 1.0; }
     // Angles of the second-order prototype's pole pair k and of the first-order prototype's pole k.
-    [[nodiscard]] virtual std::pair<Complex, Complex> calculateSoSPole (std::size_t k, double q) const noexcept = 0;
+    [[nodiscard]] virtual std::pair<Complex, Complex> calculateSoSPole (std::size_t k,
+                                                                        double q) const noexcept = 0;
     [[nodiscard]] virtual Complex calculateFoSPole (std::size_t k, double q) const noexcept = 0;
 
-    // 1 ... 4 sections; sections that join start from zero, with coefficients that jump to their first design.
+    // 1 ... 4 sections; sections that join start from zero, with coefficients that jump to their first
+    // design.
     void setNumStages (std::size_t count) noexcept;
     void setFilterType (Type type) noexcept { filterType = type; }
     // The second argument is a half bandwidth in kHz.
@@ -79,9 +81,9 @@ private:
     // The poles of both band designs: one pair per section, built from the first-order prototype.
     void designBandPoles (double frequency, double q, bool stop) noexcept;
 
-    std::array<Stage, Stage::maximumCount> stages {};
+    std::array<Stage, Stage::maximumCount> stages{};
     std::size_t numStages = 1;
-    std::array<Complex, 2 * Stage::maximumCount> poles {};
+    std::array<Complex, 2 * Stage::maximumCount> poles{};
     Type filterType = Type::LowPass;
     double bandCentre = 0.0; // the prewarped centre of the last band design, in Hz
     double bandWidth = 0.0;  // the prewarped width
@@ -95,7 +97,8 @@ public:
 
     void calculateLowPassCoefficients (double frequency, double q) noexcept override;
     void calculateHighPassCoefficients (double frequency, double q) noexcept override;
-    [[nodiscard]] std::pair<Complex, Complex> calculateSoSPole (std::size_t k, double q) const noexcept override;
+    [[nodiscard]] std::pair<Complex, Complex> calculateSoSPole (std::size_t k,
+                                                                double q) const noexcept override;
     [[nodiscard]] Complex calculateFoSPole (std::size_t k, double q) const noexcept override;
 
 private:
@@ -136,6 +139,9 @@ public:
     void setNumStages (std::size_t count) noexcept;
     // Every section gets the all-pass of Q = 1/sqrt(2) centred on the frequency.
     void calculateCoefficients (double frequency) noexcept;
+    // That section's normalised direct form (b, a), a0 = 1.
+    [[nodiscard]] static std::pair<std::array<double, 3>, std::array<double, 3>>
+    designSection (double frequency, double sampleRate) noexcept;
 
     [[nodiscard]] float processSample (float x) noexcept
     {
@@ -149,7 +155,7 @@ public:
 
 private:
     double sampleRate = 0.0;
-    std::array<Stage, Stage::maximumCount> stages {};
+    std::array<Stage, Stage::maximumCount> stages{};
     std::size_t numStages = 0;
 };
 } // namespace exl::dsp

@@ -35,7 +35,8 @@ namespace detail
 
         void resize (double sampleRate)
         {
-            samples.resize (static_cast<std::size_t> (juce::nextPowerOfTwo (static_cast<int> (sampleRate))), 0.0f);
+            samples.resize (static_cast<std::size_t> (juce::nextPowerOfTwo (static_cast<int> (sampleRate))),
+                            0.0f);
             mask = static_cast<std::uint32_t> (samples.size() - 1);
         }
 
@@ -92,7 +93,8 @@ struct SafetyLimiter::Impl
     std::uint64_t updateCounter = 0;
     float powerSum = 0.0f;
     float level = 0.0f;
-    Adsr envelope { attackMs, decayMs, sustainLevel, releaseMs };
+    float levelDb = silenceDb; // of level, updated with it
+    Adsr envelope{ attackMs, decayMs, sustainLevel, releaseMs };
     float envelopeValue = 0.0f;
     float sampleRate = 0.0f;
     float currentGain = 0.0f;
@@ -124,14 +126,17 @@ struct SafetyLimiter::Impl
         powerSum = powerSum - removed + power;
         updateCounter = 0;
         level = std::sqrt (powerSum / static_cast<float> (window.entries.size()));
+        levelDb = toDecibels (level);
     }
 
-    void triggerEnvelope (float levelDb, float peakDb) noexcept
+    // The peak's level in dB is only needed at the threshold itself, so it is computed only there.
+    void triggerEnvelope (float peak) noexcept
     {
         const auto attackIdle = envelope.getState (Adsr::attack) == Adsr::State::idle;
         if (levelDb < threshold && ! attackIdle)
             envelope.startRelease();
-        else if (levelDb >= threshold && attackIdle && (levelDb > threshold || peakDb > threshold + peakOffsetDb))
+        else if (levelDb >= threshold && attackIdle &&
+                 (levelDb > threshold || toDecibels (peak) > threshold + peakOffsetDb))
             envelope.startAttack();
     }
 };
@@ -171,20 +176,18 @@ void SafetyLimiter::process (float* leftSamples, float* rightSamples, int numSam
         const auto yR = s.right.read (w, delay, fraction);
 
         s.measureLevel (l, r);
-        const auto levelDb = toDecibels (s.level);
-        const auto peakDb = toDecibels (std::max (std::abs (yL), std::abs (yR)));
-        const auto over = levelDb - s.threshold;
+        const auto over = s.levelDb - s.threshold;
         const auto reduction = over - over / ratio;
 
-        s.triggerEnvelope (levelDb, peakDb);
+        s.triggerEnvelope (std::max (std::abs (yL), std::abs (yR)));
         s.envelopeValue = s.envelope.step();
 
         auto outL = yL;
         auto outR = yR;
         if (reduction > 0.0f)
         {
-            const auto g = static_cast<float> (
-                juce::jlimit (0.0, 1.0, std::pow (10.0, -static_cast<double> (s.envelopeValue * reduction) / 20.0)));
+            const auto g = static_cast<float> (juce::jlimit (
+                0.0, 1.0, std::pow (10.0, -static_cast<double> (s.envelopeValue * reduction) / 20.0)));
             if (g != s.targetGain)
                 s.setTarget (g);
             s.moveGainTowardTarget();

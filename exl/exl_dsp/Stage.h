@@ -14,8 +14,8 @@ struct Stage
     double input = 0.0;
     double s1 = 0.0, s2 = 0.0; // integrator states
     double output = 0.0;
-    std::array<double, 3> b {}; // numerator, normalised by a0
-    std::array<double, 3> a {}; // denominator, a0 = 1
+    std::array<double, 3> b{}; // numerator, normalised by a0
+    std::array<double, 3> a{}; // denominator, a0 = 1
     StateVariableCoefficients coefficients;
 
     void setDirect (const std::array<double, 3>& numerator, const std::array<double, 3>& denominator) noexcept
@@ -46,4 +46,15 @@ struct Stage
         return output;
     }
 };
+
+// Sets how many sections of a fixed array run (1 to the array's size); sections that join start
+// from zero, with no glide configured until the next preparation.
+inline void setActiveStages (std::array<Stage, Stage::maximumCount>& stages, std::size_t& active,
+                             std::size_t count) noexcept
+{
+    count = std::clamp<std::size_t> (count, 1, Stage::maximumCount);
+    for (auto i = active; i < count; ++i)
+        stages[i] = Stage{};
+    active = count;
+}
 } // namespace exl::dsp

@@ -7,27 +7,26 @@ namespace exl::dsp
 {
 namespace
 {
-// Values within the smallest normal double, or within 2^-52 of the larger magnitude, are the same
-// target: a recomputed but unchanged design must not restart a glide.
-bool sameTarget (double a, double b) noexcept
-{
-    const auto difference = std::abs (a - b);
-    return difference <= std::numeric_limits<double>::min()
-           || difference <= std::numeric_limits<double>::epsilon() * std::max (std::abs (a), std::abs (b));
-}
-
-template <typename Smoothed>
-void retarget (Smoothed& value, double target, bool jump) noexcept
-{
-    if (jump)
-        value.setCurrentAndTargetValue (target);
-    else if (! sameTarget (value.getTargetValue(), target))
-        value.setTargetValue (target);
-}
+    template <typename Smoothed>
+    void retarget (Smoothed& value, double target, bool jump) noexcept
+    {
+        if (jump)
+            value.setCurrentAndTargetValue (target);
+        else if (! StateVariableCoefficients::isSameTarget (value.getTargetValue(), target))
+            value.setTargetValue (target);
+    }
 } // namespace
 
-StateVariableCoefficients::Values StateVariableCoefficients::fromDirectForm (const std::array<double, 3>& b,
-                                                                             const std::array<double, 3>& a) noexcept
+bool StateVariableCoefficients::isSameTarget (double a, double b) noexcept
+{
+    const auto difference = std::abs (a - b);
+    return difference <= std::numeric_limits<double>::min() ||
+           difference <= std::numeric_limits<double>::epsilon() * std::max (std::abs (a), std::abs (b));
+}
+
+StateVariableCoefficients::Values
+StateVariableCoefficients::fromDirectForm (const std::array<double, 3>& b,
+                                           const std::array<double, 3>& a) noexcept
 {
     using Complex = std::complex<double>;
     const auto a1 = a[1];
@@ -45,7 +44,8 @@ StateVariableCoefficients::Values StateVariableCoefficients::fromDirectForm (con
     return v;
 }
 
-void StateVariableCoefficients::fromDirect (const std::array<double, 3>& b, const std::array<double, 3>& a) noexcept
+void StateVariableCoefficients::fromDirect (const std::array<double, 3>& b,
+                                            const std::array<double, 3>& a) noexcept
 {
     const auto v = fromDirectForm (b, a);
     retarget (g, v.g, jumpNext);
@@ -70,7 +70,7 @@ StateVariableCoefficients::Values StateVariableCoefficients::getTargets() const 
 
 bool StateVariableCoefficients::isGliding() const noexcept
 {
-    return g.isSmoothing() || r.isSmoothing() || highPass.isSmoothing() || bandPass.isSmoothing()
-           || lowPass.isSmoothing();
+    return g.isSmoothing() || r.isSmoothing() || highPass.isSmoothing() || bandPass.isSmoothing() ||
+           lowPass.isSmoothing();
 }
 } // namespace exl::dsp

@@ -22,6 +22,10 @@ public:
     [[nodiscard]] static Values fromDirectForm (const std::array<double, 3>& b,
                                                 const std::array<double, 3>& a) noexcept;
 
+    // Values within the smallest normal double, or within 2^-52 of the larger magnitude, are the same
+    // target: a recomputed but unchanged design must not restart a glide.
+    [[nodiscard]] static bool isSameTarget (double a, double b) noexcept;
+
     // Sets the targets from direct-form coefficients; targets that are unchanged within rounding keep
     // their glide running.
     void fromDirect (const std::array<double, 3>& b, const std::array<double, 3>& a) noexcept;

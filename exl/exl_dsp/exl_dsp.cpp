@@ -1,6 +1,7 @@
 #include "exl_dsp.h"
 
 #include "Adsr.cpp"
-#include "SafetyLimiter.cpp"
-#include "StateVariableCoefficients.cpp"
 #include "CascadedIIRFilter.cpp"
+#include "SafetyLimiter.cpp"
+#include "StateVariableBank.cpp"
+#include "StateVariableCoefficients.cpp"

@@ -16,5 +16,6 @@
 #include <juce_dsp/juce_dsp.h>
 
 #include "Adsr.h"
-#include "SafetyLimiter.h"
 #include "CascadedIIRFilter.h"
+#include "SafetyLimiter.h"
+#include "StateVariableBank.h"

@@ -13,22 +13,21 @@ namespace
     constexpr std::size_t maximumStages = 4;
 } // namespace
 
-const juce::String AllpassProcessor::Parameters::Name { "Allpass" };
-const juce::String AllpassProcessor::Parameters::Cutoff { "Cutoff" };
-const juce::String AllpassProcessor::Parameters::Order { "Order" };
+const juce::String AllpassProcessor::Parameters::Name{ "Allpass" };
+const juce::String AllpassProcessor::Parameters::Cutoff{ "Cutoff" };
+const juce::String AllpassProcessor::Parameters::Order{ "Order" };
 
 AllpassProcessor::Parameters::Parameters (int slot, ParameterDirector& director)
-    : cutoff (director, makeEffectParameterId (Name, Cutoff, slot), defaultCutoff, ParameterTextFunctions::Frequency)
+    : cutoff (director, makeEffectParameterId (Name, Cutoff, slot), defaultCutoff,
+              ParameterTextFunctions::Frequency)
 {
-    const auto orderId = makeEffectParameterId (Name, Order, slot);
-    auto& orderOptions = director.external.addChoice (orderId.toIdentifier(), ChoiceLists::allpassOrders(), 0);
-    orderOptions.name = orderId.name;
+    auto& orderOptions = addEffectChoice (director, Name, Order, slot, ChoiceLists::allpassOrders());
     orderOptions.changeCallback = [this] (float value)
     {
-        stages = std::clamp<std::size_t> (static_cast<std::size_t> (std::max (0L, std::lround (value))) + 1, 1,
-                                          maximumStages);
+        stages = stageCountFromChoice (value, maximumStages);
         applyOrder();
     };
+    designStale.fill (true);
 }
 
 void AllpassProcessor::Parameters::setProcessors (std::span<AllpassProcessor> processors) noexcept
@@ -40,44 +39,47 @@ void AllpassProcessor::Parameters::setProcessors (std::span<AllpassProcessor> pr
 void AllpassProcessor::Parameters::applyOrder() noexcept
 {
     for (auto& processor : view)
-        for (std::size_t v = 0; v < maxVoices; ++v)
-            processor.getVoiceFilter (v).setNumStages (stages);
+        processor.bank.setNumStages (stages);
+    designStale.fill (true);
 }
 
+void AllpassProcessor::Parameters::designVoice (std::size_t voice, double sampleRate) noexcept
+{
+    const auto value = cutoff.getValues()[voice];
+    const auto [b, a] =
+        exl::dsp::AllpassFilter::designSection (static_cast<double> (Frequency::toHz (value)), sampleRate);
+    const auto targets = exl::dsp::StateVariableCoefficients::fromDirectForm (b, a);
+    for (auto& processor : view)
+        for (std::size_t s = 0; s < stages; ++s)
+            processor.bank.setTargets (voice, s, targets);
+    designedValues[voice] = value;
+    designedRates[voice] = sampleRate;
+    designStale[voice] = false;
+}
+
+// Every section of a voice is the same all-pass; an unchanged cutoff would give the same targets,
+// which the bank would ignore, so only changed voices are designed, once for every channel.
 void AllpassProcessor::Parameters::calculateValues (const VectorSpaceProcessors& spaces) noexcept
 {
     cutoff.calculateValues (spaces);
+    if (view.empty() || view.front().getSampleRate() <= 0.0)
+        return;
+    const auto sampleRate = view.front().getSampleRate();
     const auto voices = activeVoiceCount (spaces);
-    for (auto& processor : view)
-        for (std::size_t v = 0; v < voices; ++v)
-            processor.getVoiceFilter (v).calculateCoefficients (static_cast<double> (Frequency::toHz (cutoff.getValues()[v])));
+    for (std::size_t v = 0; v < voices; ++v)
+        if (designStale[v] || cutoff.getValues()[v] != designedValues[v] || designedRates[v] != sampleRate)
+            designVoice (v, sampleRate);
 }
 
-AllpassProcessor::AllpassProcessor() : filters (CreateFilterArray()) {}
-
-AllpassProcessor::FilterArray AllpassProcessor::CreateFilterArray()
+void AllpassProcessor::setSampleRate (double newSampleRate)
 {
-    FilterArray array;
-    for (auto& filter : array)
-        filter = std::make_unique<exl::dsp::AllpassFilter>();
-    return array;
-}
-
-void AllpassProcessor::setSampleRate (double sampleRate)
-{
-    for (auto& filter : filters)
-        filter->setSampleRate (sampleRate);
+    sampleRate = newSampleRate;
+    bank.setGlideSteps (
+        static_cast<int> (std::floor (exl::dsp::CascadedIIRFilter::glideSeconds * newSampleRate)));
 }
 
 void AllpassProcessor::process (VoiceBuffers& voices) noexcept
 {
-    const auto numVoices = std::min (voices.numVoices, maxVoices);
-    for (std::size_t v = 0; v < numVoices; ++v)
-    {
-        auto& filter = *filters[v];
-        auto* samples = voices[v];
-        for (std::size_t i = 0; i < voices.numSamples; ++i)
-            samples[i] = filter.processSample (samples[i]);
-    }
+    bank.process ({ voices.voices.data(), std::min (voices.numVoices, maxVoices) }, voices.numSamples);
 }
 } // namespace cvl

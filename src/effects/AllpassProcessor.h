@@ -6,20 +6,19 @@
 
 #include <exl_dsp/exl_dsp.h>
 
-#include <memory>
 #include <span>
 
 namespace cvl
 {
 // The phase shifter of one slot and one channel: every voice passes through one to four identical
 // second-order all-pass sections tuned to its own cutoff; summed, the voices' phase differences notch.
+// The voices run side by side in one state-variable bank; the slot's parameter set designs each voice
+// once per sub-block for all channels, and only when its cutoff, the order or the rate changed.
 // Threads: construction on the message thread; the rest on the audio thread. Nothing allocates after
 // construction.
 class AllpassProcessor final : public IEffectProcessor
 {
 public:
-    using FilterArray = std::array<std::unique_ptr<exl::dsp::AllpassFilter>, maxVoices>;
-
     // The slot's Cutoff and Order.
     class Parameters
     {
@@ -36,25 +35,27 @@ public:
 
     private:
         void applyOrder() noexcept;
+        void designVoice (std::size_t voice, double sampleRate) noexcept;
 
         DspParameter cutoff;
         std::span<AllpassProcessor> view;
         std::size_t stages = 1;
+        std::array<float, maxVoices> designedValues{};
+        std::array<double, maxVoices> designedRates{};
+        std::array<bool, maxVoices> designStale{};
 
         JUCE_DECLARE_NON_COPYABLE (Parameters)
     };
 
-    AllpassProcessor();
-
-    static FilterArray CreateFilterArray();
-
     void setSampleRate (double sampleRate) override;
-    // A voice filter that has no sections yet passes its voice through.
+    // Until the order is set there are no sections, and every voice passes through.
     void process (VoiceBuffers& voices) noexcept override;
 
-    [[nodiscard]] exl::dsp::AllpassFilter& getVoiceFilter (std::size_t voice) noexcept { return *filters[voice]; }
+    [[nodiscard]] const exl::dsp::StateVariableBank& getBank() const noexcept { return bank; }
+    [[nodiscard]] double getSampleRate() const noexcept { return sampleRate; }
 
 private:
-    FilterArray filters;
+    exl::dsp::StateVariableBank bank{ 0 };
+    double sampleRate = 0.0;
 };
 } // namespace cvl

@@ -48,19 +48,18 @@ Hadamard Hadamard::sylvester (std::size_t order)
 
 const std::unordered_map<std::uint64_t, Hadamard> DiffuserProcessor::m_hadamard = makeMatrices();
 
-const juce::String DiffuserProcessor::Parameters::Name { "Diffuser" };
-const juce::String DiffuserProcessor::Parameters::DelayTime { "DelayTime" };
-const juce::String DiffuserProcessor::Parameters::Feedback { "Feedback" };
-const juce::String DiffuserProcessor::Parameters::Mix { "Mix" };
-
-
+const juce::String DiffuserProcessor::Parameters::Name{ "Diffuser" };
+const juce::String DiffuserProcessor::Parameters::DelayTime{ "DelayTime" };
+const juce::String DiffuserProcessor::Parameters::Feedback{ "Feedback" };
+const juce::String DiffuserProcessor::Parameters::Mix{ "Mix" };
 
 void DiffuserProcessor::setSampleRate (double sampleRate)
 {
     const auto rate = static_cast<float> (sampleRate);
     minimumDelay = 1.0f;
     delaySpan = rate / msPerSecond * DelayProcessor::maxDelayMs;
-    const auto length = juce::nextPowerOfTwo (static_cast<int> (rate / msPerSecond * DelayProcessor::lineLengthMs));
+    const auto length =
+        juce::nextPowerOfTwo (static_cast<int> (rate / msPerSecond * DelayProcessor::lineLengthMs));
     for (auto& state : voiceStates)
     {
         state.mask = static_cast<std::uint32_t> (length - 1);
@@ -73,7 +72,8 @@ void DiffuserProcessor::setSampleRate (double sampleRate)
 
 float DiffuserProcessor::rampStep (const DelayParameters& state) noexcept
 {
-    return std::abs (state.targetDelay - state.currentDelay) / (state.sampleRate * secondsPerMs * state.rampTime);
+    return std::abs (state.targetDelay - state.currentDelay) /
+           (state.sampleRate * secondsPerMs * state.rampTime);
 }
 
 void DiffuserProcessor::setVoice (std::size_t voice, float newTime, float newFeedback, float newMix) noexcept
@@ -95,9 +95,22 @@ void DiffuserProcessor::process (VoiceBuffers& voices) noexcept
     if (numVoices == 0 || voiceStates[0].line.empty())
         return;
 
+    // Column k of the normalised matrix, for every voice at once; entries are +-1/sqrt(order) exactly,
+    // so each product is the one a row-by-row sum would form.
     const auto& hadamard = m_hadamard.at (networkOrder (numVoices));
     const auto normaliser = 1.0f / std::sqrt (static_cast<float> (hadamard.order));
+    for (std::size_t k = 0; k < maxVoices; ++k)
+        for (std::size_t j = 0; j < maxVoices; ++j)
+            columns[k][j] = j < numVoices && k < numVoices ? hadamard.entries[j][k] * normaliser : 0.0f;
 
+    runNetwork (voices, numVoices);
+}
+
+// Per sample: every voice reads its line, then each voice's feedback is its input plus the matrix
+// row times the delayed outputs, summed in column order for all voices side by side.
+[[gnu::target_clones ("avx512f", "avx2", "default")]] void
+DiffuserProcessor::runNetwork (VoiceBuffers& voices, std::size_t numVoices) noexcept
+{
     for (std::size_t i = 0; i < voices.numSamples; ++i)
     {
         for (std::size_t j = 0; j < numVoices; ++j)
@@ -115,14 +128,22 @@ void DiffuserProcessor::process (VoiceBuffers& voices) noexcept
             delayed[j] = interpolate (a, b, fraction);
         }
 
+        std::array<float, maxVoices> sums{};
+        for (std::size_t j = 0; j < numVoices; ++j)
+            sums[j] = voices[j][i];
+        for (std::size_t k = 0; k < numVoices; ++k)
+        {
+            const auto d = delayed[k];
+            const auto& column = columns[k];
+            for (std::size_t j = 0; j < maxVoices; ++j)
+                sums[j] += column[j] * d;
+        }
+
         for (std::size_t j = 0; j < numVoices; ++j)
         {
             auto& state = voiceStates[j];
             const auto x = voices[j][i];
-            auto s = x;
-            for (std::size_t k = 0; k < numVoices; ++k)
-                s += hadamard.entries[j][k] * normaliser * delayed[k];
-            state.line[state.writeIndex & state.mask] = state.feedback * s + x;
+            state.line[state.writeIndex & state.mask] = state.feedback * sums[j] + x;
             --state.writeIndex;
             voices[j][i] = x * (1.0f - state.mix) + state.mix * delayed[j];
         }

@@ -12,7 +12,7 @@ struct Hadamard
 {
     static constexpr std::size_t maxOrder = 64;
     std::size_t order = 0;
-    std::array<std::array<float, maxOrder>, maxOrder> entries {};
+    std::array<std::array<float, maxOrder>, maxOrder> entries{};
 
     // Sylvester's construction: H1 = [1], H2n = [[Hn, Hn], [Hn, -Hn]]; order is a power of two.
     static Hadamard sylvester (std::size_t order);
@@ -54,14 +54,20 @@ public:
     // Normalised values in 0 ... 1, converted as the delay converts them.
     void setVoice (std::size_t voice, float time, float feedback, float mix) noexcept;
 
-    [[nodiscard]] const DelayParameters& getVoice (std::size_t voice) const noexcept { return voiceStates[voice]; }
+    [[nodiscard]] const DelayParameters& getVoice (std::size_t voice) const noexcept
+    {
+        return voiceStates[voice];
+    }
 
 private:
     static float rampStep (const DelayParameters& state) noexcept;
+    void runNetwork (VoiceBuffers& voices, std::size_t numVoices) noexcept;
 
     float minimumDelay = 0.0f; // samples
     float delaySpan = 0.0f;    // samples
-    std::array<DelayParameters, maxVoices> voiceStates {};
-    std::array<float, maxVoices> delayed {};
+    std::array<DelayParameters, maxVoices> voiceStates{};
+    std::array<float, maxVoices> delayed{};
+    std::array<std::array<float, maxVoices>, maxVoices>
+        columns{}; // columns[k][j]: row j, column k, normalised
 };
 } // namespace cvl

@@ -13,92 +13,92 @@ namespace
     constexpr std::size_t maximumStages = 2;
 } // namespace
 
-const juce::String FilterProcessor::Parameters::Name { "Filter" };
-const juce::String FilterProcessor::Parameters::Type { "Type" };
-const juce::String FilterProcessor::Parameters::Cutoff { "Cutoff" };
-const juce::String FilterProcessor::Parameters::Order { "Order" };
+const juce::String FilterProcessor::Parameters::Name{ "Filter" };
+const juce::String FilterProcessor::Parameters::Type{ "Type" };
+const juce::String FilterProcessor::Parameters::Cutoff{ "Cutoff" };
+const juce::String FilterProcessor::Parameters::Order{ "Order" };
 
 FilterProcessor::Parameters::Parameters (int slot, ParameterDirector& director)
-    : cutoff (director, makeEffectParameterId (Name, Cutoff, slot), defaultCutoff, ParameterTextFunctions::Frequency)
+    : cutoff (director, makeEffectParameterId (Name, Cutoff, slot), defaultCutoff,
+              ParameterTextFunctions::Frequency)
 {
     using FilterType = exl::dsp::CascadedIIRFilter::Type;
-    const auto typeId = makeEffectParameterId (Name, Type, slot);
-    auto& typeOptions = director.external.addChoice (typeId.toIdentifier(),
-                                                     ParameterHelpers::enumToStringArray<FilterType>(), 0);
-    typeOptions.name = typeId.name;
+    auto& typeOptions =
+        addEffectChoice (director, Name, Type, slot, ParameterHelpers::enumToStringArray<FilterType>());
     typeOptions.changeCallback = [this] (float value)
     {
         type = ParameterHelpers::enumFromIndex<FilterType> (static_cast<int> (std::lround (value)));
-        applyType();
+        designStale.fill (true);
     };
 
-    const auto orderId = makeEffectParameterId (Name, Order, slot);
-    auto& orderOptions = director.external.addChoice (orderId.toIdentifier(), ChoiceLists::filterOrders(), 0);
-    orderOptions.name = orderId.name;
+    auto& orderOptions = addEffectChoice (director, Name, Order, slot, ChoiceLists::filterOrders());
     orderOptions.changeCallback = [this] (float value)
     {
-        stages = std::clamp<std::size_t> (static_cast<std::size_t> (std::max (0L, std::lround (value))) + 1, 1,
-                                          maximumStages);
+        stages = stageCountFromChoice (value, maximumStages);
         applyOrder();
     };
+    designStale.fill (true);
 }
 
 void FilterProcessor::Parameters::setProcessors (std::span<FilterProcessor> processors) noexcept
 {
     view = processors;
-    applyType();
     applyOrder();
-}
-
-void FilterProcessor::Parameters::applyType() noexcept
-{
-    for (auto& processor : view)
-        for (std::size_t v = 0; v < maxVoices; ++v)
-            processor.getVoiceFilter (v).setFilterType (type);
 }
 
 void FilterProcessor::Parameters::applyOrder() noexcept
 {
     for (auto& processor : view)
-        for (std::size_t v = 0; v < maxVoices; ++v)
-            processor.getVoiceFilter (v).setNumStages (stages);
+        processor.bank.setNumStages (stages);
+    designStale.fill (true);
 }
 
+void FilterProcessor::Parameters::designVoice (std::size_t voice, double sampleRate) noexcept
+{
+    auto& design = designs[voice];
+    if (design.getSampleRate() != sampleRate)
+        design.setSampleRate (sampleRate);
+    design.setFilterType (type);
+    design.setNumStages (stages);
+    design.calculateCoefficients (static_cast<double> (Frequency::toHz (cutoff.getValues()[voice])), designQ);
+    designedValues[voice] = cutoff.getValues()[voice];
+    designStale[voice] = false;
+
+    for (std::size_t s = 0; s < stages; ++s)
+    {
+        const auto& stage = design.getStage (s);
+        const auto targets = exl::dsp::StateVariableCoefficients::fromDirectForm (stage.b, stage.a);
+        for (auto& processor : view)
+            processor.bank.setTargets (voice, s, targets);
+    }
+}
+
+// An unchanged cutoff would give the same design, whose targets the bank would ignore; so only changed
+// voices are designed, once for every channel.
 void FilterProcessor::Parameters::calculateValues (const VectorSpaceProcessors& spaces) noexcept
 {
     cutoff.calculateValues (spaces);
+    if (view.empty() || view.front().getSampleRate() <= 0.0)
+        return;
+    const auto sampleRate = view.front().getSampleRate();
     const auto voices = activeVoiceCount (spaces);
-    for (auto& processor : view)
-        for (std::size_t v = 0; v < voices; ++v)
-            processor.getVoiceFilter (v).calculateCoefficients (
-                static_cast<double> (Frequency::toHz (cutoff.getValues()[v])), designQ);
+    for (std::size_t v = 0; v < voices; ++v)
+        if (designStale[v] || cutoff.getValues()[v] != designedValues[v] ||
+            designs[v].getSampleRate() != sampleRate)
+            designVoice (v, sampleRate);
 }
 
-FilterProcessor::FilterProcessor() : filters (CreateFilterArray()) {}
+FilterProcessor::FilterProcessor() noexcept { bank.setGlideSteps (initialGlideSteps); }
 
-FilterProcessor::FilterArray FilterProcessor::CreateFilterArray()
+void FilterProcessor::setSampleRate (double newSampleRate)
 {
-    FilterArray array;
-    for (auto& filter : array)
-        filter = std::make_unique<VoiceFilter>();
-    return array;
-}
-
-void FilterProcessor::setSampleRate (double sampleRate)
-{
-    for (auto& filter : filters)
-        filter->getFilter().setSampleRate (sampleRate);
+    sampleRate = newSampleRate;
+    bank.setGlideSteps (
+        static_cast<int> (std::floor (exl::dsp::CascadedIIRFilter::glideSeconds * newSampleRate)));
 }
 
 void FilterProcessor::process (VoiceBuffers& voices) noexcept
 {
-    const auto numVoices = std::min (voices.numVoices, maxVoices);
-    for (std::size_t v = 0; v < numVoices; ++v)
-    {
-        auto& filter = *filters[v];
-        auto* samples = voices[v];
-        for (std::size_t i = 0; i < voices.numSamples; ++i)
-            samples[i] = filter.processSample (samples[i]);
-    }
+    bank.process ({ voices.voices.data(), std::min (voices.numVoices, maxVoices) }, voices.numSamples);
 }
 } // namespace cvl

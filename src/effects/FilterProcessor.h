@@ -6,21 +6,19 @@
 
 #include <exl_dsp/exl_dsp.h>
 
-#include <memory>
 #include <span>
 
 namespace cvl
 {
 // The filter of one slot and one channel: every voice has its own Butterworth low-, high-, band-pass
-// or band-stop filter whose cutoff follows the voice's modulated value, gliding over 5 ms.
+// or band-stop filter whose cutoff follows the voice's modulated value, gliding over 5 ms. The voices
+// run side by side in one state-variable bank; the slot's parameter set designs each voice once per
+// sub-block for all channels, and only when its cutoff, the type, the order or the rate changed.
 // Threads: construction on the message thread; the rest on the audio thread. Nothing allocates after
 // construction.
 class FilterProcessor final : public IEffectProcessor
 {
 public:
-    using VoiceFilter = exl::dsp::StateVariableFilterProcessor<exl::dsp::ButterFilter>;
-    using FilterArray = std::array<std::unique_ptr<VoiceFilter>, maxVoices>;
-
     // The slot's Type, Cutoff and Order.
     class Parameters
     {
@@ -37,13 +35,16 @@ public:
         void calculateValues (const VectorSpaceProcessors& spaces) noexcept;
 
     private:
-        void applyType() noexcept;
         void applyOrder() noexcept;
+        void designVoice (std::size_t voice, double sampleRate) noexcept;
 
         DspParameter cutoff;
         std::span<FilterProcessor> view;
         exl::dsp::CascadedIIRFilter::Type type = exl::dsp::CascadedIIRFilter::Type::LowPass;
         std::size_t stages = 1;
+        std::array<exl::dsp::ButterFilter, maxVoices> designs{};
+        std::array<float, maxVoices> designedValues{};
+        std::array<bool, maxVoices> designStale{};
 
         JUCE_DECLARE_NON_COPYABLE (Parameters)
     };
@@ -52,17 +53,18 @@ public:
     static constexpr double designQ = static_cast<double> (0.70710677f);
     static constexpr int initialGlideSteps = 240;
 
-    FilterProcessor();
-
-    // 16 voice filters at 48 kHz, low-pass, one stage.
-    static FilterArray CreateFilterArray();
+    // At 48 kHz, low-pass, one stage, gliding over 240 samples.
+    FilterProcessor() noexcept;
 
     void setSampleRate (double sampleRate) override;
     void process (VoiceBuffers& voices) noexcept override;
 
-    [[nodiscard]] exl::dsp::ButterFilter& getVoiceFilter (std::size_t voice) noexcept { return filters[voice]->getFilter(); }
+    [[nodiscard]] exl::dsp::StateVariableBank& getBank() noexcept { return bank; }
+    [[nodiscard]] const exl::dsp::StateVariableBank& getBank() const noexcept { return bank; }
+    [[nodiscard]] double getSampleRate() const noexcept { return sampleRate; }
 
 private:
-    FilterArray filters;
+    exl::dsp::StateVariableBank bank{ 1 };
+    double sampleRate = exl::dsp::CascadedIIRFilter::defaultSampleRate;
 };
 } // namespace cvl

@@ -8,16 +8,16 @@ namespace cvl
 {
 namespace
 {
-    constexpr std::array<IEffectProcessor::Type, CorvaneProcessor::numSlots> defaultSlotTypes {
+    constexpr std::array<IEffectProcessor::Type, CorvaneProcessor::numSlots> defaultSlotTypes{
         IEffectProcessor::Type::Delay, IEffectProcessor::Type::Distortion, IEffectProcessor::Type::Filter
     };
     constexpr float defaultMix = 1.0f;
 } // namespace
 
-const juce::Identifier CorvaneProcessor::ProcessorType1 { "ProcessorType1" };
-const juce::Identifier CorvaneProcessor::ProcessorType2 { "ProcessorType2" };
-const juce::Identifier CorvaneProcessor::ProcessorType3 { "ProcessorType3" };
-const juce::Identifier CorvaneProcessor::Mix { "Mix" };
+const juce::Identifier CorvaneProcessor::ProcessorType1{ "ProcessorType1" };
+const juce::Identifier CorvaneProcessor::ProcessorType2{ "ProcessorType2" };
+const juce::Identifier CorvaneProcessor::ProcessorType3{ "ProcessorType3" };
+const juce::Identifier CorvaneProcessor::Mix{ "Mix" };
 
 CorvaneProcessor::CorvaneProcessor (ParameterDirector& director)
     : allpass (director), balance (director), delay (director), diffuser (director), distortion (director),
@@ -34,8 +34,9 @@ void CorvaneProcessor::declareParameters (ParameterDirector& director)
     const juce::Identifier* typeIds[] = { &ProcessorType1, &ProcessorType2, &ProcessorType3 };
     for (std::size_t slot = 0; slot < numSlots; ++slot)
     {
-        auto& options = director.external.addChoice (*typeIds[slot], ParameterHelpers::enumToStringArray<Type>(),
-                                                     static_cast<int> (defaultSlotTypes[slot]));
+        auto& options =
+            director.external.addChoice (*typeIds[slot], ParameterHelpers::enumToStringArray<Type>(),
+                                         static_cast<int> (defaultSlotTypes[slot]));
         options.changeCallback = [this, slot] (float value)
         { slotTypes[slot] = ParameterHelpers::enumFromIndex<Type> (juce::roundToInt (value)); };
     }
@@ -60,32 +61,43 @@ void CorvaneProcessor::prepare (int channels, double sampleRate, int blockSize)
 
 void CorvaneProcessor::setVoiceCount (int count) noexcept { voices.setVoiceCount (count); }
 
-void CorvaneProcessor::processSlot (std::size_t slot, std::size_t channel, const VectorSpaceProcessors& spaces,
-                                    VoiceBuffers& buffers) noexcept
+template <typename Function>
+void CorvaneProcessor::forSlotBank (std::size_t slot, Function&& function) noexcept
 {
     switch (slotTypes[slot])
     {
         case Type::None:
             break;
         case Type::Allpass:
-            allpass.process (slot, channel, spaces, buffers);
+            function (allpass);
             break;
         case Type::Balance:
-            balance.process (slot, channel, spaces, buffers);
+            function (balance);
             break;
         case Type::Delay:
-            delay.process (slot, channel, spaces, buffers);
+            function (delay);
             break;
         case Type::Diffuser:
-            diffuser.process (slot, channel, spaces, buffers);
+            function (diffuser);
             break;
         case Type::Distortion:
-            distortion.process (slot, channel, spaces, buffers);
+            function (distortion);
             break;
         case Type::Filter:
-            filter.process (slot, channel, spaces, buffers);
+            function (filter);
             break;
     }
+}
+
+void CorvaneProcessor::calculateSlotValues (const VectorSpaceProcessors& spaces) noexcept
+{
+    for (std::size_t slot = 0; slot < numSlots; ++slot)
+        forSlotBank (slot, [slot, &spaces] (auto& bank) { bank.calculateValues (slot, spaces); });
+}
+
+void CorvaneProcessor::processSlot (std::size_t slot, std::size_t channel, VoiceBuffers& buffers) noexcept
+{
+    forSlotBank (slot, [slot, channel, &buffers] (auto& bank) { bank.process (slot, channel, buffers); });
 }
 
 // samples[i] = (1 - mix) dry + mix (the voices' sum) / N; voice 0 collects the sum.
@@ -112,7 +124,12 @@ void CorvaneProcessor::processChannel (int channel, float* samples, int numSampl
 {
     if (channel < 0 || static_cast<std::size_t> (channel) >= preparedChannels || samples == nullptr)
         return;
-    const auto channelIndex = static_cast<std::size_t> (channel);
+    calculateSlotValues (spaces);
+    processPreparedChannel (static_cast<std::size_t> (channel), samples, numSamples);
+}
+
+void CorvaneProcessor::processPreparedChannel (std::size_t channel, float* samples, int numSamples) noexcept
+{
     const auto capacity = voices.getCapacity();
     if (capacity == 0)
         return;
@@ -124,14 +141,19 @@ void CorvaneProcessor::processChannel (int channel, float* samples, int numSampl
         auto* piece = samples + start;
         auto buffers = voices.duplicate (piece, std::min (capacity, total - start));
         for (std::size_t slot = 0; slot < numSlots; ++slot)
-            processSlot (slot, channelIndex, spaces, buffers);
+            processSlot (slot, channel, buffers);
         mixVoices (piece, buffers);
     }
 }
 
-void CorvaneProcessor::process (juce::AudioBuffer<float>& buffer, const VectorSpaceProcessors& spaces) noexcept
+void CorvaneProcessor::process (juce::AudioBuffer<float>& buffer,
+                                const VectorSpaceProcessors& spaces) noexcept
 {
-    for (int channel = 0; channel < buffer.getNumChannels(); ++channel)
-        processChannel (channel, buffer.getWritePointer (channel), buffer.getNumSamples(), spaces);
+    calculateSlotValues (spaces);
+    const auto channels =
+        std::min (static_cast<std::size_t> (std::max (buffer.getNumChannels(), 0)), preparedChannels);
+    for (std::size_t channel = 0; channel < channels; ++channel)
+        if (auto* samples = buffer.getWritePointer (static_cast<int> (channel)))
+            processPreparedChannel (channel, samples, buffer.getNumSamples());
 }
 } // namespace cvl

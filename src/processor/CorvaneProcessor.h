@@ -39,10 +39,12 @@ public:
     // Clamped to 0 ... 16; without voices the wet part is silent.
     void setVoiceCount (int count) noexcept;
 
-    // Processes one channel of one sub-block in place. A channel at or above the prepared count is
-    // left untouched; a non-finite input sample counts as silence and the output is always finite.
-    void processChannel (int channel, float* samples, int numSamples, const VectorSpaceProcessors& spaces) noexcept;
-    // Every channel of the buffer, in channel order.
+    // Processes one channel of one sub-block in place, with the slots' values for these voice
+    // positions. A channel at or above the prepared count is left untouched; a non-finite input sample
+    // counts as silence and the output is always finite.
+    void processChannel (int channel, float* samples, int numSamples,
+                         const VectorSpaceProcessors& spaces) noexcept;
+    // Every channel of the buffer, in channel order; the slots' values are calculated once for all.
     void process (juce::AudioBuffer<float>& buffer, const VectorSpaceProcessors& spaces) noexcept;
 
     [[nodiscard]] Type getSlotType (std::size_t slot) const noexcept { return slotTypes[slot]; }
@@ -51,9 +53,15 @@ public:
 
 private:
     void declareParameters (ParameterDirector& director);
-    void processSlot (std::size_t slot, std::size_t channel, const VectorSpaceProcessors& spaces,
-                      VoiceBuffers& buffers) noexcept;
+    // Each slot's parameter set calculates its per-voice values and hands them to its processors.
+    void calculateSlotValues (const VectorSpaceProcessors& spaces) noexcept;
+    void processSlot (std::size_t slot, std::size_t channel, VoiceBuffers& buffers) noexcept;
+    void processPreparedChannel (std::size_t channel, float* samples, int numSamples) noexcept;
     void mixVoices (float* samples, const VoiceBuffers& buffers) const noexcept;
+
+    // Calls function (bank) with the bank of the slot's current type; nothing for an empty slot.
+    template <typename Function>
+    void forSlotBank (std::size_t slot, Function&& function) noexcept;
 
     template <typename Function>
     void forEachProcessor (Function&& function)
@@ -66,7 +74,7 @@ private:
         filter.forEachProcessor (function);
     }
 
-    std::array<Type, numSlots> slotTypes { Type::None, Type::None, Type::None };
+    std::array<Type, numSlots> slotTypes{ Type::None, Type::None, Type::None };
     BufferDuplicator voices;
 
     // One bank per effect type, in type order; each declares its slots' parameters as it is built.

@@ -44,11 +44,15 @@ public:
                 function (static_cast<IEffectProcessor&> (processor));
     }
 
-    // The slot's values for the current voice positions, then its processor of this channel.
-    void process (std::size_t slot, std::size_t channel, const VectorSpaceProcessors& spaces,
-                  VoiceBuffers& voices) noexcept
+    // The slot's values for the current voice positions, handed to the processors of every channel.
+    void calculateValues (std::size_t slot, const VectorSpaceProcessors& spaces) noexcept
     {
         parameters[slot]->calculateValues (spaces);
+    }
+
+    // The slot's processor of this channel, with the values calculated last.
+    void process (std::size_t slot, std::size_t channel, VoiceBuffers& voices) noexcept
+    {
         processors[slot][channel].process (voices);
     }
 
@@ -58,7 +62,7 @@ public:
     }
 
 private:
-    std::array<std::array<Processor, numChannels>, numSlots> processors {};
+    std::array<std::array<Processor, numChannels>, numSlots> processors{};
     std::array<std::unique_ptr<Parameters>, numSlots> parameters;
 };
 } // namespace cvl

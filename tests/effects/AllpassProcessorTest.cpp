@@ -1,7 +1,7 @@
 #include "effects/AllpassProcessor.h"
+#include "VoiceSet.h"
 #include "modulation/Frequency.h"
 #include "support/DirectorAccess.h"
-#include "VoiceSet.h"
 
 #include <gtest/gtest.h>
 
@@ -25,9 +25,9 @@ double sectionPhase (double cutoffHz, double f, double fs)
 struct AllpassFixture
 {
     cvl::ParameterDirector director;
-    cvl::AllpassProcessor::Parameters parameters { 0, director };
+    cvl::AllpassProcessor::Parameters parameters{ 0, director };
     std::array<cvl::AllpassProcessor, 1> processors;
-    cvl::VectorSpaceProcessors spaces {};
+    cvl::VectorSpaceProcessors spaces{};
 
     AllpassFixture (int order, std::size_t voices)
     {
@@ -78,8 +78,9 @@ TEST (AllpassProcessor, KeepsTheAmplitudeOfSteadySinesForEveryOrder)
             voices.buffers[0] = sineSignal (hz, 48000);
             auto view = voices.view();
             f.processors[0].process (view);
-            EXPECT_NEAR (steadyAmplitude (voices.buffers[0]), 1.0, 0.005) << "order " << order << " at " << hz;
-            EXPECT_EQ (f.processors[0].getVoiceFilter (0).getNumStages(), static_cast<std::size_t> (order + 1));
+            EXPECT_NEAR (steadyAmplitude (voices.buffers[0]), 1.0, 0.005)
+                << "order " << order << " at " << hz;
+            EXPECT_EQ (f.processors[0].getBank().getNumStages(), static_cast<std::size_t> (order + 1));
         }
 }
 
@@ -91,7 +92,8 @@ TEST (AllpassProcessor, TwoVoicesWithDifferentCutoffsNotchWhereTheirPhasesOppose
     auto notch = 0.0, best = 0.0;
     for (double f = 50.0; f < 20000.0; f *= 1.001)
     {
-        const auto difference = std::abs (std::remainder (sectionPhase (low, f, 48000.0) - sectionPhase (high, f, 48000.0), 2.0 * pi));
+        const auto difference = std::abs (
+            std::remainder (sectionPhase (low, f, 48000.0) - sectionPhase (high, f, 48000.0), 2.0 * pi));
         if (difference > best)
             best = difference, notch = f;
     }

@@ -1,5 +1,6 @@
 #include "effects/DelayProcessor.h"
 #include "effects/VoiceSet.h"
+#include "reference/ReferenceDelayLines.h"
 
 #include <gtest/gtest.h>
 
@@ -9,74 +10,13 @@
 namespace
 {
 constexpr double sampleRate = 48000.0;
-
-struct VoiceSettings
-{
-    float time, feedback, mix;
-};
-
-// A plain model of one voice: every sample ever written kept in order, the delay read as
-// "so many samples ago", the length moving in equal steps towards each new target.
-class ReferenceDelay
-{
-public:
-    explicit ReferenceDelay (float sampleRateHz) : rate (sampleRateHz)
-    {
-        // The line holds the smallest power of two of samples that covers 50 ms.
-        lineLength = 1;
-        while (lineLength < static_cast<std::size_t> (rate / 1000.0f * 50.0f))
-            lineLength *= 2;
-    }
-
-    void set (const VoiceSettings& settings)
-    {
-        const auto newTarget = settings.time * (rate / 1000.0f * 49.0f) + 1.0f;
-        if (newTarget != target)
-        {
-            target = newTarget;
-            step = std::abs (target - current) / (rate * 0.001f * rampMs);
-        }
-        feedback = settings.feedback;
-        mix = settings.mix;
-    }
-
-    void process (std::vector<float>& block)
-    {
-        for (auto& x : block)
-        {
-            if (current < target)
-                current = std::min (current + step, target);
-            else if (current > target)
-                current = std::max (current - step, target);
-            const auto whole = static_cast<std::size_t> (current);
-            const auto f = current - static_cast<float> (whole);
-            const auto y = (1.0f - f) * writtenAgo (whole) + f * writtenAgo (whole + 1);
-            history.push_back (x + feedback * y);
-            x = x * (1.0f - mix) + y * mix;
-        }
-        rampMs = 1000.0f / rate * static_cast<float> (block.size());
-        step = std::abs (target - current) / (rate * 0.001f * rampMs);
-    }
-
-private:
-    // 1 is the latest sample; 0 reads the sample a whole line ago, about to be overwritten.
-    float writtenAgo (std::size_t samples) const
-    {
-        if (samples == 0)
-            samples = lineLength;
-        return samples <= history.size() ? history[history.size() - samples] : 0.0f;
-    }
-
-    float rate;
-    std::size_t lineLength;
-    std::vector<float> history;
-    float current = 0.0f, target = 0.0f, step = 0.0f, rampMs = 4.0f, feedback = 0.0f, mix = 0.0f;
-};
+using cvl::reference::ReferenceDelay;
+using cvl::reference::VoiceSettings;
 
 float testSignal (std::size_t n, std::size_t voice)
 {
-    return 0.5f * std::sin (0.013f * static_cast<float> (n) * static_cast<float> (voice + 1))
-           + (n % 97 == 0 ? 0.4f : 0.0f);
+    return 0.5f * std::sin (0.013f * static_cast<float> (n) * static_cast<float> (voice + 1)) +
+           (n % 97 == 0 ? 0.4f : 0.0f);
 }
 } // namespace
 
@@ -89,14 +29,26 @@ TEST (DelayProcessor, FollowsThePlainModelSampleBySample)
         Settings settings;
     };
     const Case cases[] = {
-        { "shortest time", [] (std::size_t, std::size_t v) { return VoiceSettings { 0.0f, 0.5f, 0.5f + 0.1f * static_cast<float> (v) }; } },
-        { "longest time, full feedback", [] (std::size_t, std::size_t) { return VoiceSettings { 1.0f, 1.0f, 1.0f }; } },
-        { "time changes glide", [] (std::size_t b, std::size_t v)
-          { return VoiceSettings { b < 2 ? 0.25f : 0.75f, 0.3f, 0.2f * static_cast<float> (v + 1) }; } },
-        { "dry while recording, then wet", [] (std::size_t b, std::size_t)
-          { return VoiceSettings { 0.01f, 0.9f, b < 3 ? 0.0f : 1.0f }; } },
-        { "every block a new time", [] (std::size_t b, std::size_t v)
-          { return VoiceSettings { 0.001f * static_cast<float> ((b * 37 + v * 11) % 50), 0.6f, 0.7f }; } },
+        { "shortest time",
+          [] (std::size_t, std::size_t v) {
+              return VoiceSettings{ 0.0f, 0.5f, 0.5f + 0.1f * static_cast<float> (v) };
+          } },
+        { "longest time, full feedback",
+          [] (std::size_t, std::size_t) {
+              return VoiceSettings{ 1.0f, 1.0f, 1.0f };
+          } },
+        { "time changes glide",
+          [] (std::size_t b, std::size_t v) {
+              return VoiceSettings{ b < 2 ? 0.25f : 0.75f, 0.3f, 0.2f * static_cast<float> (v + 1) };
+          } },
+        { "dry while recording, then wet",
+          [] (std::size_t b, std::size_t) {
+              return VoiceSettings{ 0.01f, 0.9f, b < 3 ? 0.0f : 1.0f };
+          } },
+        { "every block a new time",
+          [] (std::size_t b, std::size_t v) {
+              return VoiceSettings{ 0.001f * static_cast<float> ((b * 37 + v * 11) % 50), 0.6f, 0.7f };
+          } },
     };
     const std::size_t blockLengths[] = { 512, 512, 100, 512, 37, 512, 1, 256 };
     constexpr std::size_t numVoices = 3;

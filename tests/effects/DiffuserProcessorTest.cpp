@@ -1,80 +1,13 @@
 #include "effects/DiffuserProcessor.h"
-#include "support/DirectorAccess.h"
 #include "VoiceSet.h"
+#include "reference/ReferenceDelayLines.h"
+#include "support/DirectorAccess.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-// The network written out plainly: lines as growing histories, the Hadamard matrix by recursion on
-// its sign pattern, the delay moving linearly by a fixed step towards its target.
-class ReferenceDiffuser
-{
-public:
-    ReferenceDiffuser (double fs, std::size_t voices) : rate (static_cast<float> (fs)), histories (voices), current (voices, 0.0f), target (voices, 0.0f), step (voices, 0.0f), feedback (voices), mix (voices) {}
-
-    void setVoice (std::size_t j, float time, float fb, float m)
-    {
-        const auto span = rate / 1000.0f * 49.0f; // 49 ms in samples
-        const auto t = time * span + 1.0f;
-        if (t != target[j])
-        {
-            target[j] = t;
-            step[j] = std::abs (t - current[j]) / (rate * 0.001f * 4.0f);
-        }
-        feedback[j] = fb;
-        mix[j] = m;
-    }
-
-    static float hadamard (std::size_t order, std::size_t row, std::size_t column)
-    {
-        if (order == 1)
-            return 1.0f;
-        const auto half = order / 2;
-        const auto sign = row >= half && column >= half ? -1.0f : 1.0f;
-        return sign * hadamard (half, row % half, column % half);
-    }
-
-    void process (std::vector<std::vector<float>>& voices)
-    {
-        const auto v = voices.size();
-        std::size_t n = 1;
-        while (n < v)
-            n *= 2;
-        const auto e = 1.0f / std::sqrt (static_cast<float> (n));
-        for (std::size_t t = 0; t < voices[0].size(); ++t)
-        {
-            std::vector<float> out (v);
-            for (std::size_t j = 0; j < v; ++j)
-            {
-                current[j] = current[j] < target[j] ? std::min (current[j] + step[j], target[j]) : std::max (current[j] - step[j], target[j]);
-                const auto whole = static_cast<std::size_t> (current[j]);
-                const auto f = current[j] - static_cast<float> (whole);
-                const auto ago = [&] (std::size_t k) { return k <= histories[j].size() && k > 0 ? histories[j][histories[j].size() - k] : 0.0f; };
-                const auto a = ago (whole), b = ago (whole + 1);
-                // Across a sign change the two-product form; otherwise one product, kept from passing b.
-                if ((a <= 0.0f && b >= 0.0f) || (a >= 0.0f && b <= 0.0f))
-                    out[j] = f * b + (1.0f - f) * a;
-                else
-                    out[j] = b > a ? std::min (a + f * (b - a), b) : std::max (a + f * (b - a), b);
-            }
-            for (std::size_t j = 0; j < v; ++j)
-            {
-                const auto x = voices[j][t];
-                auto s = x;
-                for (std::size_t k = 0; k < v; ++k)
-                    s += hadamard (n, j, k) * e * out[k];
-                histories[j].push_back (feedback[j] * s + x);
-                voices[j][t] = x * (1.0f - mix[j]) + mix[j] * out[j];
-            }
-        }
-    }
-
-private:
-    float rate;
-    std::vector<std::vector<float>> histories;
-    std::vector<float> current, target, step, feedback, mix;
-};
+using cvl::reference::ReferenceDiffuser;
 
 struct DiffuserRun
 {
@@ -123,12 +56,14 @@ DiffuserRun runBoth (std::size_t voices, float feedback, float mix)
 TEST (DiffuserProcessor, MatchesThePlainNetworkForOneThreeAndSixteenVoices)
 {
     for (const auto voices : { 1u, 3u, 16u })
-        for (const auto& [feedback, mix] : { std::pair { 0.7f, 0.5f }, std::pair { 0.0f, 1.0f }, std::pair { 0.9f, 0.0f } })
+        for (const auto& [feedback, mix] :
+             { std::pair{ 0.7f, 0.5f }, std::pair{ 0.0f, 1.0f }, std::pair{ 0.9f, 0.0f } })
         {
             const auto run = runBoth (voices, feedback, mix);
             for (std::size_t j = 0; j < voices; ++j)
                 for (std::size_t i = 0; i < run.output[j].size(); ++i)
-                    ASSERT_NEAR (run.output[j][i], run.reference[j][i], 1e-4f) << voices << " voices, voice " << j << " at " << i;
+                    ASSERT_NEAR (run.output[j][i], run.reference[j][i], 1e-4f)
+                        << voices << " voices, voice " << j << " at " << i;
         }
 }
 

@@ -1,7 +1,7 @@
 #include "effects/FilterProcessor.h"
+#include "VoiceSet.h"
 #include "modulation/Frequency.h"
 #include "support/DirectorAccess.h"
-#include "VoiceSet.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +23,12 @@ std::vector<Biquad> referenceLowOrHighPass (double f, double fs, int stages, boo
     const double c = std::tan (pi * f / fs);
     for (int i = 0; i < stages; ++i)
     {
-        const double h = std::cos ((2.0 * (2 * i + 1) + n - 1.0) * pi / (2.0 * n)) + std::cos ((2.0 * (n - 2 * i) + n - 1.0) * pi / (2.0 * n));
+        const double h = std::cos ((2.0 * (2 * i + 1) + n - 1.0) * pi / (2.0 * n)) +
+                         std::cos ((2.0 * (n - 2 * i) + n - 1.0) * pi / (2.0 * n));
         const double rho = c * h / std::pow (q * q, 1.0 / std::pow (i + 1.0, i + 1.0));
         const double a0 = 1.0 - rho + c * c;
-        std::array<double, 3> b = highPass ? std::array<double, 3> { 1.0, -2.0, 1.0 } : std::array<double, 3> { c * c, 2 * c * c, c * c };
+        std::array<double, 3> b = highPass ? std::array<double, 3>{ 1.0, -2.0, 1.0 }
+                                           : std::array<double, 3>{ c * c, 2 * c * c, c * c };
         for (auto& x : b)
             x /= a0;
         sections.push_back ({ b, { 1.0, (2 * c * c - 2.0) / a0, (1.0 + rho + c * c) / a0 } });
@@ -64,9 +66,9 @@ struct FilterFixture
 {
     double sampleRate = 48000.0;
     cvl::ParameterDirector director;
-    cvl::FilterProcessor::Parameters parameters { 0, director };
+    cvl::FilterProcessor::Parameters parameters{ 0, director };
     std::array<cvl::FilterProcessor, 1> processors;
-    cvl::VectorSpaceProcessors spaces {};
+    cvl::VectorSpaceProcessors spaces{};
 
     FilterFixture (int type, int order, float cutoff, std::size_t voices = 1)
     {
@@ -120,11 +122,13 @@ TEST (FilterProcessor, LowAndHighPassMatchTheButterworthSectionsOnceTheGlideIsOv
             {
                 FilterFixture f (type, order, cutoff);
                 const auto hz = static_cast<double> (cvl::Frequency::toHz (cutoff));
-                const auto reference = runDirectForm (referenceLowOrHighPass (hz, f.sampleRate, order + 1, type == 1), noise);
+                const auto reference =
+                    runDirectForm (referenceLowOrHighPass (hz, f.sampleRate, order + 1, type == 1), noise);
                 const auto output = f.run (noise);
                 // Different starts (the glide from zero) have died away well before the end.
                 for (std::size_t i = 20000; i < noise.size(); ++i)
-                    ASSERT_NEAR (output[i], reference[i], 1e-4f) << "type " << type << " order " << order << " cutoff " << cutoff << " at " << i;
+                    ASSERT_NEAR (output[i], reference[i], 1e-4f)
+                        << "type " << type << " order " << order << " cutoff " << cutoff << " at " << i;
             }
 }
 
@@ -136,14 +140,19 @@ TEST (FilterProcessor, SteadySinesFollowTheDesignedMagnitude)
         float cutoff;
         double probeHz;
     };
-    const Case cases[] = { { 0, 0, 0.5f, 100.0 }, { 0, 0, 0.5f, 5000.0 }, { 0, 1, 0.5f, 3000.0 },
-                           { 1, 0, 0.5f, 200.0 }, { 1, 1, 0.5f, 8000.0 } };
+    const Case cases[] = { { 0, 0, 0.5f, 100.0 },
+                           { 0, 0, 0.5f, 5000.0 },
+                           { 0, 1, 0.5f, 3000.0 },
+                           { 1, 0, 0.5f, 200.0 },
+                           { 1, 1, 0.5f, 8000.0 } };
     for (const auto& c : cases)
     {
         FilterFixture f (c.type, c.order, c.cutoff);
         const auto hz = static_cast<double> (cvl::Frequency::toHz (c.cutoff));
-        const auto expected = responseAt (referenceLowOrHighPass (hz, f.sampleRate, c.order + 1, c.type == 1), c.probeHz, f.sampleRate);
-        EXPECT_NEAR (steadyAmplitude (f.run (sineSignal (c.probeHz, f.sampleRate, 48000))), expected, 0.01) << c.probeHz;
+        const auto expected = responseAt (referenceLowOrHighPass (hz, f.sampleRate, c.order + 1, c.type == 1),
+                                          c.probeHz, f.sampleRate);
+        EXPECT_NEAR (steadyAmplitude (f.run (sineSignal (c.probeHz, f.sampleRate, 48000))), expected, 0.01)
+            << c.probeHz;
     }
 }
 
@@ -155,7 +164,8 @@ TEST (FilterProcessor, OneStageLowPassPassesDcAndHasTwiceTheTextbookDamping)
     // With the doubled damping the gain at the cutoff is 1 / (2 sqrt 2), not 1 / sqrt 2.
     const auto hz = static_cast<double> (cvl::Frequency::toHz (0.5f));
     FilterFixture atCutoff (0, 0, 0.5f);
-    EXPECT_NEAR (steadyAmplitude (atCutoff.run (sineSignal (hz, 48000.0, 48000))), 1.0 / (2.0 * std::sqrt (2.0)), 0.005);
+    EXPECT_NEAR (steadyAmplitude (atCutoff.run (sineSignal (hz, 48000.0, 48000))),
+                 1.0 / (2.0 * std::sqrt (2.0)), 0.005);
 }
 
 TEST (FilterProcessor, BandPassHasUnitGainAtItsCentreAndBandStopANotch)
@@ -189,17 +199,17 @@ TEST (FilterProcessor, SecondStageJoinsFromZeroAndCutoffChangesGlide)
     FilterFixture f (0, 0, 0.5f);
     f.run (sineSignal (500.0, 48000.0, 4800));
     cvl::test::change (f.director, "FilterOrder0_Effect", 1.0f);
-    const auto& filter = f.processors[0].getVoiceFilter (0);
-    ASSERT_EQ (filter.getNumStages(), 2u);
-    EXPECT_EQ (filter.getStage (1).s1, 0.0);
-    EXPECT_EQ (filter.getStage (1).s2, 0.0);
+    const auto& bank = f.processors[0].getBank();
+    ASSERT_EQ (bank.getNumStages(), 2u);
+    EXPECT_EQ (bank.getState1 (1, 0), 0.0);
+    EXPECT_EQ (bank.getState2 (1, 0), 0.0);
 
     // A new cutoff reaches its coefficients over 5 ms (240 samples at 48 kHz), not at once.
     cvl::test::change (f.director, "FilterCutoff0_Effect", 0.2f);
     f.parameters.calculateValues (f.spaces);
-    EXPECT_TRUE (filter.getStage (0).coefficients.isGliding());
+    EXPECT_TRUE (bank.isGliding (0, 0));
     f.run (std::vector<float> (239, 0.0f));
-    EXPECT_TRUE (filter.getStage (0).coefficients.isGliding());
+    EXPECT_TRUE (bank.isGliding (0, 0));
     f.run (std::vector<float> (1, 0.0f));
-    EXPECT_FALSE (filter.getStage (0).coefficients.isGliding());
+    EXPECT_FALSE (bank.isGliding (0, 0));
 }

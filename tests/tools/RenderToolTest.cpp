@@ -15,7 +15,7 @@ struct ToolResult
 // Runs corvane-render with the given arguments; stdout and stderr together.
 ToolResult runRender (const juce::StringArray& arguments)
 {
-    juce::StringArray command { CORVANE_RENDER_EXECUTABLE };
+    juce::StringArray command{ CORVANE_RENDER_EXECUTABLE };
     command.addArray (arguments);
     juce::ChildProcess process;
     if (! process.start (command))
@@ -42,7 +42,8 @@ void writeWav (const juce::File& file, int channels, int samples, double sampleR
 std::unique_ptr<juce::AudioFormatReader> readWav (const juce::File& file)
 {
     juce::WavAudioFormat wav;
-    return std::unique_ptr<juce::AudioFormatReader> (wav.createReaderFor (file.createInputStream().release(), true));
+    return std::unique_ptr<juce::AudioFormatReader> (
+        wav.createReaderFor (file.createInputStream().release(), true));
 }
 } // namespace
 
@@ -79,7 +80,8 @@ TEST (RenderTool, ListsEveryParameterExternalFirst)
     CorvaneAudioProcessor processor;
     const auto registered = static_cast<int> (processor.getParameterRegistry().size());
     EXPECT_EQ (lines.size(), registered + 1);
-    EXPECT_TRUE (lines.contains ("0\tBypass\tBypass\t0\tfalse\texternal") || lines[1].contains ("\texternal"));
+    EXPECT_TRUE (lines.contains ("0\tBypass\tBypass\t0\tfalse\texternal") ||
+                 lines[1].contains ("\texternal"));
 
     auto seenInternal = false;
     for (int i = 1; i < lines.size(); ++i)
@@ -117,7 +119,9 @@ TEST (RenderTool, SavesTheStateAfterTheSettings)
 
     // A saved state applied as a preset comes back out unchanged.
     const auto copy = folder.child ("copy.corvane");
-    ASSERT_EQ (runRender ({ "--save-state", copy.getFullPathName(), "--preset", state.getFullPathName() }).exitCode, 0u);
+    ASSERT_EQ (
+        runRender ({ "--save-state", copy.getFullPathName(), "--preset", state.getFullPathName() }).exitCode,
+        0u);
     EXPECT_EQ (copy.loadFileAsString(), state.loadFileAsString());
 }
 
@@ -147,10 +151,14 @@ TEST (RenderTool, RejectsBadInputWithOneLineAndNoOutputFile)
         { "missing input", { folder.child ("missing.wav").getFullPathName(), out }, "cannot read input" },
         { "not a WAV file", { text.getFullPathName(), out }, "not a readable WAV" },
         { "too many channels", { wide.getFullPathName(), out }, "12 channels" },
-        { "unwritable output", { in, folder.child ("no/such/dir/out.wav").getFullPathName() }, "cannot write output" },
+        { "unwritable output",
+          { in, folder.child ("no/such/dir/out.wav").getFullPathName() },
+          "cannot write output" },
         { "missing option argument", { in, out, "--block-size" }, "needs an argument" },
         { "bad block size", { "--block-size", "0", in, out }, "block size" },
-        { "unreadable preset", { "--preset", folder.child ("none.corvane").getFullPathName(), in, out }, "preset" },
+        { "unreadable preset",
+          { "--preset", folder.child ("none.corvane").getFullPathName(), in, out },
+          "preset" },
     };
     for (const auto& c : cases)
     {
@@ -160,5 +168,54 @@ TEST (RenderTool, RejectsBadInputWithOneLineAndNoOutputFile)
         EXPECT_EQ (result.output.trimEnd().indexOfChar ('\n'), -1) << c.what << ": " << result.output;
         EXPECT_FALSE (output.exists()) << c.what;
         EXPECT_FALSE (folder.child ("no").exists()) << c.what;
+    }
+}
+
+// Every effect type alone in the first slot, on a float file whose samples include NaN and
+// infinities: the render succeeds, keeps its length and holds only finite, non-silent samples.
+TEST (RenderTool, RendersThroughEveryEffectTypeWithFiniteOutputForNonFiniteInput)
+{
+    cvl::test::TemporaryFolder folder;
+    const auto input = folder.child ("hostile.wav");
+    constexpr int length = 9600;
+    {
+        juce::AudioBuffer<float> audio (2, length);
+        for (int c = 0; c < 2; ++c)
+            for (int i = 0; i < length; ++i)
+                audio.setSample (c, i, 0.3f * std::sin (0.02f * static_cast<float> (i * (c + 1))));
+        audio.setSample (0, 100, std::numeric_limits<float>::quiet_NaN());
+        audio.setSample (1, 2000, std::numeric_limits<float>::infinity());
+        audio.setSample (0, 5000, -std::numeric_limits<float>::infinity());
+        auto stream = input.createOutputStream();
+        juce::WavAudioFormat wav;
+        std::unique_ptr<juce::AudioFormatWriter> writer (
+            wav.createWriterFor (stream.release(), 48000.0, 2, 32, {}, 0));
+        ASSERT_NE (writer, nullptr);
+        writer->writeFromAudioSampleBuffer (audio, 0, length);
+    }
+
+    const char* types[] = { "Allpass", "Balance", "Delay", "Diffuser", "Distortion", "Filter" };
+    for (int type = 1; type <= 6; ++type)
+    {
+        const auto output = folder.child (juce::String (types[type - 1]) + ".wav");
+        const auto result =
+            runRender ({ "--set", "ProcessorType1=" + juce::String (static_cast<float> (type) / 6.0f),
+                         "--set", "ProcessorType2=0", "--set", "ProcessorType3=0", "--set", "VoiceCount=1",
+                         "--tail", "0", input.getFullPathName(), output.getFullPathName() });
+        ASSERT_EQ (result.exitCode, 0u) << types[type - 1] << ": " << result.output;
+        const auto reader = readWav (output);
+        ASSERT_NE (reader, nullptr) << types[type - 1];
+        ASSERT_EQ (reader->lengthInSamples, length) << types[type - 1];
+        juce::AudioBuffer<float> rendered (2, length);
+        reader->read (&rendered, 0, length, 0, true, true);
+        auto energy = 0.0;
+        for (int c = 0; c < 2; ++c)
+            for (int i = 0; i < length; ++i)
+            {
+                const auto x = rendered.getSample (c, i);
+                ASSERT_TRUE (std::isfinite (x)) << types[type - 1] << " channel " << c << " sample " << i;
+                energy += static_cast<double> (x) * static_cast<double> (x);
+            }
+        EXPECT_GT (energy, 1.0) << types[type - 1];
     }
 }
