@@ -286,3 +286,28 @@ TEST (LfoModulator, TempoLockedPhaseIgnoresTheFreeRate)
     lfo.advance (480, 2.5);
     EXPECT_NEAR (lfo.getPhase(), 0.5, 1e-12); // the same position gives the same phase
 }
+
+TEST (LfoModulator, ANonFiniteBeatPositionCountsAsNoPosition)
+{
+    // A host may report a broken transport (an infinite tempo makes the counted position infinite too);
+    // the phase then rests at the start of the note, as without a play head, and stays usable.
+    const double broken[] = { std::numeric_limits<double>::quiet_NaN(),
+                              std::numeric_limits<double>::infinity(),
+                              -std::numeric_limits<double>::infinity() };
+    for (const auto beat : broken)
+    {
+        auto lfo = makeLfo (LfoShape::Saw);
+        lfo.setSampleRate (48000.0);
+        lfo.setSyncType (static_cast<std::size_t> (SyncType::Triplet));
+        lfo.advance (480, 2.25);
+        lfo.advance (480, beat);
+        EXPECT_EQ (lfo.getPhase(), 0.0) << beat;
+        EXPECT_EQ (lfo.getValue(), -1.0f) << beat;
+
+        // Set free again from there, it runs on as usual.
+        lfo.setSyncType (static_cast<std::size_t> (SyncType::Free));
+        lfo.setFrequency (1.0f);
+        lfo.advance (4800, beat);
+        EXPECT_NEAR (lfo.getPhase(), 0.1, 1e-12) << beat;
+    }
+}

@@ -407,3 +407,50 @@ TEST (Publishing, WithoutAPlayHeadATempoLockedLfoStaysAtItsStart)
         }
     }
 }
+
+TEST (Publishing, ABrokenHostTransportLeavesTheLfosAtTheirStartAndTheOutputFinite)
+{
+    struct Case
+    {
+        const char* what;
+        std::optional<double> bpm, ppq;
+    };
+    const Case cases[] = {
+        { "an infinite tempo", std::numeric_limits<double>::infinity(), std::nullopt },
+        { "a position that is not a number", 120.0, std::numeric_limits<double>::quiet_NaN() },
+        { "a tempo that is not a number", std::numeric_limits<double>::quiet_NaN(), std::nullopt },
+    };
+    for (const auto& c : cases)
+    {
+        PublishingFixture f;
+        FixedPlayHead playHead;
+        f.processor().setPlayHead (&playHead);
+        f.sawOnLfo1 (standardSync, quarterNoteFrequency);
+        // LFO 1 moves the voices of vector space 1, which move every slot-1 delay time.
+        f.set ("Type_VectorSpace1Transform1", 1.0f / 7.0f);
+        f.set ("X_VectorSpace1Transform1_Lfo1", 1.0f);
+        f.set ("DelayTime0_Effect_VectorSpace1X", 1.0f);
+        f.openEditor();
+
+        playHead.bpm = c.bpm;
+        playHead.ppq = c.ppq;
+        const auto output = f.harness.process (480 * 10, cvl::test::sine (220.0, 0.5f, 48000.0));
+        EXPECT_EQ (f.processor().getLfo (0).getPhase(), 0.0) << c.what;
+        EXPECT_EQ (f.lfo1(), -1.0f) << c.what;
+
+        // A sane tempo again, still without a position: the position the processor counts may stay broken.
+        playHead.bpm = 120.0;
+        playHead.ppq.reset();
+        const auto after = f.harness.process (480 * 10, cvl::test::sine (220.0, 0.5f, 48000.0));
+        EXPECT_GE (f.processor().getLfo (0).getPhase(), 0.0) << c.what;
+        EXPECT_LT (f.processor().getLfo (0).getPhase(), 1.0) << c.what;
+        for (const auto* buffer : { &output, &after })
+            for (int ch = 0; ch < 2; ++ch)
+                for (int i = 0; i < buffer->getNumSamples(); ++i)
+                    ASSERT_TRUE (std::isfinite (buffer->getSample (ch, i))) << c.what << " sample " << i;
+        for (const auto& row : f.transformed())
+            for (const auto value : row)
+                ASSERT_TRUE (std::isfinite (value)) << c.what;
+        f.processor().setPlayHead (nullptr);
+    }
+}
