@@ -41,7 +41,7 @@ double shapeTolerance (LfoShape shape)
         case LfoShape::Sine:
         case LfoShape::Cosine:
         case LfoShape::Bounce:
-            return 2e-3;
+            return 2e-4;
         case LfoShape::Square:
         case LfoShape::Saw:
         case LfoShape::Triangle:
@@ -144,10 +144,10 @@ TEST (LfoModulator, ShapesHaveTheirNamedPoints)
         float tolerance;
     };
     const Case cases[] = {
-        { LfoShape::Sine, 0.0, 0.0f, 1e-4f },    { LfoShape::Sine, 0.25, -1.0f, 2e-3f },
-        { LfoShape::Sine, 0.75, 1.0f, 2e-3f },   { LfoShape::Cosine, 0.0, -1.0f, 2e-3f },
-        { LfoShape::Cosine, 0.5, 1.0f, 2e-3f },  { LfoShape::Bounce, 0.0, -1.0f, 1e-4f },
-        { LfoShape::Bounce, 0.5, 1.0f, 2e-3f },  { LfoShape::Square, 0.4999, -1.0f, 0.0f },
+        { LfoShape::Sine, 0.0, 0.0f, 1e-4f },    { LfoShape::Sine, 0.25, -1.0f, 2e-4f },
+        { LfoShape::Sine, 0.75, 1.0f, 2e-4f },   { LfoShape::Cosine, 0.0, -1.0f, 2e-4f },
+        { LfoShape::Cosine, 0.5, 1.0f, 2e-4f },  { LfoShape::Bounce, 0.0, -1.0f, 1e-4f },
+        { LfoShape::Bounce, 0.5, 1.0f, 2e-4f },  { LfoShape::Square, 0.4999, -1.0f, 0.0f },
         { LfoShape::Square, 0.5, 1.0f, 0.0f },   { LfoShape::Saw, 0.0, -1.0f, 0.0f },
         { LfoShape::Saw, 0.75, 0.5f, 1e-7f },    { LfoShape::Triangle, 0.0, -1.0f, 0.0f },
         { LfoShape::Triangle, 0.5, 1.0f, 0.0f }, { LfoShape::Triangle, 0.75, 0.0f, 1e-7f },
