@@ -6,4 +6,5 @@ list(APPEND CORVANE_TEST_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/LfoModulatorTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LfoModulatorControllerTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MacroModulatorTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ModulatorParametersTest.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/ModulatorParametersTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TempoSyncTest.cpp)
