@@ -17,7 +17,9 @@ std::size_t TempoSync::lockLengthIndex (TempoSyncUtility::Type type, std::size_t
 
 double TempoSync::phaseAt (double beatPosition, double lengthBeats) noexcept
 {
-    if (! (lengthBeats > 0.0))
+    // A broken host transport (a non-finite position, or one counted on at an infinite tempo) counts as
+    // no transport: a phase that turned NaN would stay NaN once the LFO runs free again.
+    if (! std::isfinite (beatPosition) || ! (lengthBeats > 0.0))
         return 0.0;
     auto phase = std::fmod (beatPosition, lengthBeats) / lengthBeats;
     if (phase < 0.0)
