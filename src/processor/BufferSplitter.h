@@ -28,10 +28,17 @@ public:
         const auto numSamples = buffer.getNumSamples();
         const auto position = playHead != nullptr ? playHead->getPosition() : juce::Optional<juce::AudioPlayHead::PositionInfo>();
 
+        // A tempo that is not a finite number holds the counted position where it is; counting with
+        // it would leave the position infinite for good.
         auto beatsPerSample = 0.0;
         if (position.hasValue())
-            beatsPerSample = position->getBpm().orFallback (fallbackTempo) / (sampleRate * 60.0);
+        {
+            const auto bpm = position->getBpm().orFallback (fallbackTempo);
+            beatsPerSample = std::isfinite (bpm) ? bpm / (sampleRate * 60.0) : 0.0;
+        }
         beatPosition += numSamples * beatsPerSample;
+        if (! std::isfinite (beatPosition))
+            beatPosition = 0.0;
 
         auto startBeat = 0.0;
         if (position.hasValue())

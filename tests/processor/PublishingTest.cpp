@@ -438,7 +438,7 @@ TEST (Publishing, ABrokenHostTransportLeavesTheLfosAtTheirStartAndTheOutputFinit
         EXPECT_EQ (f.processor().getLfo (0).getPhase(), 0.0) << c.what;
         EXPECT_EQ (f.lfo1(), -1.0f) << c.what;
 
-        // A sane tempo again, still without a position: the position the processor counts may stay broken.
+        // A sane tempo again, still without a position: the LFO moves on from the position counted so far.
         playHead.bpm = 120.0;
         playHead.ppq.reset();
         const auto after = f.harness.process (480 * 10, cvl::test::sine (220.0, 0.5f, 48000.0));
