@@ -4,6 +4,8 @@
 #include "effects/Interpolation.h"
 #include "parameters/ParameterTextFunctions.h"
 
+#include <cstring>
+
 namespace cvl
 {
 namespace
@@ -58,41 +60,56 @@ void DiffuserProcessor::setSampleRate (double sampleRate)
     const auto rate = static_cast<float> (sampleRate);
     minimumDelay = 1.0f;
     delaySpan = rate / msPerSecond * DelayProcessor::maxDelayMs;
-    const auto length =
-        juce::nextPowerOfTwo (static_cast<int> (rate / msPerSecond * DelayProcessor::lineLengthMs));
-    for (auto& state : voiceStates)
+    const auto length = static_cast<std::size_t> (
+        juce::nextPowerOfTwo (static_cast<int> (rate / msPerSecond * DelayProcessor::lineLengthMs)));
+    // The lines keep their history across preparations of the same length.
+    if (length != lineLength)
     {
-        state.mask = static_cast<std::uint32_t> (length - 1);
-        state.line.resize (static_cast<std::size_t> (length), 0.0f);
-        state.sampleRate = rate;
-        state.rampTime = rampTimeMs;
-        state.step = rampStep (state);
+        lines.assign (length * maxVoices, 0.0f);
+        lineLength = length;
     }
+    mask = static_cast<std::uint32_t> (length - 1);
+    voiceRate = rate;
+    for (std::size_t j = 0; j < maxVoices; ++j)
+        step[j] = rampStep (current[j], target[j]);
 }
 
-float DiffuserProcessor::rampStep (const DelayParameters& state) noexcept
+float DiffuserProcessor::rampStep (float from, float to) const noexcept
 {
-    return std::abs (state.targetDelay - state.currentDelay) /
-           (state.sampleRate * secondsPerMs * state.rampTime);
+    return std::abs (to - from) / (voiceRate * secondsPerMs * rampTimeMs);
 }
 
 void DiffuserProcessor::setVoice (std::size_t voice, float newTime, float newFeedback, float newMix) noexcept
 {
-    auto& state = voiceStates[voice];
-    const auto target = newTime * delaySpan + minimumDelay;
-    if (target != state.targetDelay)
+    const auto newTarget = newTime * delaySpan + minimumDelay;
+    if (newTarget != target[voice])
     {
-        state.targetDelay = target;
-        state.step = rampStep (state);
+        target[voice] = newTarget;
+        step[voice] = rampStep (current[voice], newTarget);
     }
-    state.feedback = newFeedback;
-    state.mix = newMix;
+    feedback[voice] = newFeedback;
+    mix[voice] = newMix;
+}
+
+DiffuserProcessor::DelayParameters DiffuserProcessor::getVoice (std::size_t voice) const noexcept
+{
+    DelayParameters state;
+    state.writeIndex = writeIndex[voice];
+    state.mask = mask;
+    state.sampleRate = voiceRate;
+    state.currentDelay = current[voice];
+    state.targetDelay = target[voice];
+    state.step = step[voice];
+    state.rampTime = rampTimeMs;
+    state.feedback = feedback[voice];
+    state.mix = mix[voice];
+    return state;
 }
 
 void DiffuserProcessor::process (VoiceBuffers& voices) noexcept
 {
     const auto numVoices = std::min (voices.numVoices, maxVoices);
-    if (numVoices == 0 || voiceStates[0].line.empty())
+    if (numVoices == 0 || lines.empty())
         return;
 
     // Column k of the normalised matrix, for every voice at once; entries are +-1/sqrt(order) exactly,
@@ -103,50 +120,117 @@ void DiffuserProcessor::process (VoiceBuffers& voices) noexcept
         for (std::size_t j = 0; j < maxVoices; ++j)
             columns[k][j] = j < numVoices && k < numVoices ? hadamard.entries[j][k] * normaliser : 0.0f;
 
-    runNetwork (voices, numVoices);
+    for (std::size_t start = 0; start < voices.numSamples; start += chunkLength)
+    {
+        const auto length = std::min (chunkLength, voices.numSamples - start);
+        frames.fill (0.0f);
+        for (std::size_t j = 0; j < numVoices; ++j)
+            for (std::size_t i = 0; i < length; ++i)
+                frames[i * maxVoices + j] = voices[j][start + i];
+        runNetwork (length, numVoices);
+        for (std::size_t j = 0; j < numVoices; ++j)
+            for (std::size_t i = 0; i < length; ++i)
+                voices[j][start + i] = frames[i * maxVoices + j];
+    }
 }
 
 // Per sample: every voice reads its line, then each voice's feedback is its input plus the matrix
-// row times the delayed outputs, summed in column order for all voices side by side.
+// row times the delayed outputs, summed in column order. Every step runs for all 16 voices at once in
+// vectors, with the choices made by selection instead of branches on the signal; voices that are not
+// active compute along but keep their state.
 [[gnu::target_clones ("avx512f", "avx2", "default")]] void
-DiffuserProcessor::runNetwork (VoiceBuffers& voices, std::size_t numVoices) noexcept
+DiffuserProcessor::runNetwork (std::size_t numSamples, std::size_t numVoices) noexcept
 {
-    for (std::size_t i = 0; i < voices.numSamples; ++i)
+    using Floats = float __attribute__ ((vector_size (maxVoices * sizeof (float))));
+    using Ints = std::int32_t __attribute__ ((vector_size (maxVoices * sizeof (std::int32_t))));
+    using Indices = std::uint32_t __attribute__ ((vector_size (maxVoices * sizeof (std::uint32_t))));
+
+    const auto load = [] (const auto& array, auto& vector) noexcept
+    { std::memcpy (&vector, array.data(), sizeof vector); };
+    const auto store = [] (const auto& vector, auto& array) noexcept
+    { std::memcpy (array.data(), &vector, sizeof vector); };
+
+    Floats delays, targets, steps, feedbacks, mixes;
+    Indices writes, bases;
+    load (current, delays);
+    load (target, targets);
+    load (step, steps);
+    load (feedback, feedbacks);
+    load (mix, mixes);
+    load (writeIndex, writes);
+    Ints active;
+    for (std::size_t j = 0; j < maxVoices; ++j)
     {
-        for (std::size_t j = 0; j < numVoices; ++j)
+        active[j] = j < numVoices ? -1 : 0;
+        bases[j] = static_cast<std::uint32_t> (j * lineLength);
+    }
+    const Floats zeros{};
+    const Floats ones = zeros + 1.0f;
+    const auto* columnData = columns.data();
+    auto* line = lines.data();
+
+    for (std::size_t i = 0; i < numSamples; ++i)
+    {
+        auto* row = frames.data() + i * maxVoices;
+        Floats x;
+        std::memcpy (&x, row, sizeof x);
+
+        // The delay moves one step towards its target, never past it.
+        const Floats sum = delays + steps;
+        const Floats difference = delays - steps;
+        const Floats up = targets < sum ? targets : sum;
+        const Floats down = difference < targets ? targets : difference;
+        const Floats moved = delays < targets ? up : (delays > targets ? down : delays);
+        delays = active ? moved : delays;
+
+        // Delays are at least one sample and far below 2^31, so a signed conversion truncates alike.
+        const auto whole = __builtin_convertvector(__builtin_convertvector(delays, Ints), Indices);
+        const Floats fraction = delays - __builtin_convertvector(whole, Floats);
+        // Through plain arrays, so that the reads become gathers where the target has them.
+        std::array<std::uint32_t, maxVoices> first, second;
+        store ((((writes + whole) & mask) + bases), first);
+        store ((((writes + whole + 1u) & mask) + bases), second);
+        std::array<float, maxVoices> firstValues, secondValues;
+        for (std::size_t j = 0; j < maxVoices; ++j)
         {
-            auto& state = voiceStates[j];
-            if (state.currentDelay < state.targetDelay)
-                state.currentDelay = std::min (state.currentDelay + state.step, state.targetDelay);
-            else if (state.currentDelay > state.targetDelay)
-                state.currentDelay = std::max (state.currentDelay - state.step, state.targetDelay);
-
-            const auto whole = static_cast<std::uint32_t> (state.currentDelay);
-            const auto fraction = state.currentDelay - static_cast<float> (whole);
-            const auto a = state.line[(state.writeIndex + whole) & state.mask];
-            const auto b = state.line[(state.writeIndex + whole + 1u) & state.mask];
-            delayed[j] = interpolate (a, b, fraction);
+            firstValues[j] = line[first[j]];
+            secondValues[j] = line[second[j]];
         }
+        Floats a, b;
+        load (firstValues, a);
+        load (secondValues, b);
 
-        std::array<float, maxVoices> sums{};
-        for (std::size_t j = 0; j < numVoices; ++j)
-            sums[j] = voices[j][i];
+        // Across a sign change (or a zero) the two-product form; otherwise one product, kept from
+        // passing b.
+        const auto acrossZero = ((a <= zeros) & (b >= zeros)) | ((a >= zeros) & (b <= zeros));
+        const Floats twoProducts = fraction * b + (ones - fraction) * a;
+        const Floats y = a + fraction * (b - a);
+        const Floats kept = b > a ? (b < y ? b : y) : (y < b ? b : y);
+        const Floats delayed = acrossZero ? twoProducts : kept;
+
+        std::array<float, maxVoices> delayedValues;
+        store (delayed, delayedValues);
+        Floats sums = x;
         for (std::size_t k = 0; k < numVoices; ++k)
         {
-            const auto d = delayed[k];
-            const auto& column = columns[k];
-            for (std::size_t j = 0; j < maxVoices; ++j)
-                sums[j] += column[j] * d;
+            Floats column;
+            std::memcpy (&column, columnData[k].data(), sizeof column);
+            sums += column * delayedValues[k];
         }
 
+        std::array<float, maxVoices> written;
+        std::array<std::uint32_t, maxVoices> slots;
+        store (feedbacks * sums + x, written);
+        store (((writes & mask) + bases), slots);
         for (std::size_t j = 0; j < numVoices; ++j)
-        {
-            auto& state = voiceStates[j];
-            const auto x = voices[j][i];
-            state.line[state.writeIndex & state.mask] = state.feedback * sums[j] + x;
-            --state.writeIndex;
-            voices[j][i] = x * (1.0f - state.mix) + state.mix * delayed[j];
-        }
+            line[slots[j]] = written[j];
+        writes = active ? writes - 1u : writes;
+
+        const Floats out = x * (ones - mixes) + mixes * delayed;
+        std::memcpy (row, &out, sizeof out);
     }
+
+    store (delays, current);
+    store (writes, writeIndex);
 }
 } // namespace cvl

@@ -54,20 +54,28 @@ public:
     // Normalised values in 0 ... 1, converted as the delay converts them.
     void setVoice (std::size_t voice, float time, float feedback, float mix) noexcept;
 
-    [[nodiscard]] const DelayParameters& getVoice (std::size_t voice) const noexcept
-    {
-        return voiceStates[voice];
-    }
+    // A copy of one voice's line state (without the line itself).
+    [[nodiscard]] DelayParameters getVoice (std::size_t voice) const noexcept;
 
 private:
-    static float rampStep (const DelayParameters& state) noexcept;
-    void runNetwork (VoiceBuffers& voices, std::size_t numVoices) noexcept;
+    // Samples per transposed chunk of voices.
+    static constexpr std::size_t chunkLength = 64;
+
+    [[nodiscard]] float rampStep (float from, float to) const noexcept;
+    void runNetwork (std::size_t numSamples, std::size_t numVoices) noexcept;
 
     float minimumDelay = 0.0f; // samples
     float delaySpan = 0.0f;    // samples
-    std::array<DelayParameters, maxVoices> voiceStates{};
-    std::array<float, maxVoices> delayed{};
+    float voiceRate = 0.0f;    // Hz
+    std::uint32_t mask = 0;    // line length - 1
+    std::size_t lineLength = 0;
+    std::vector<float> lines; // voice j's line from j * lineLength
+
+    // Per voice, side by side: delays in samples, their steps per sample, gains 0 ... 1.
+    std::array<float, maxVoices> current{}, target{}, step{}, feedback{}, mix{};
+    std::array<std::uint32_t, maxVoices> writeIndex{}; // moves down one slot per sample
     std::array<std::array<float, maxVoices>, maxVoices>
-        columns{}; // columns[k][j]: row j, column k, normalised
+        columns{};                                       // columns[k][j]: row j, column k, normalised
+    std::array<float, chunkLength * maxVoices> frames{}; // frames[i * 16 + j]: voice j at sample i
 };
 } // namespace cvl
