@@ -12,3 +12,4 @@ list(APPEND CORVANE_EDITOR_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AboutPopup.cpp)
 include(${CMAKE_CURRENT_LIST_DIR}/controls/Sources.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/overlay/Sources.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/effects/Sources.cmake)
