@@ -13,3 +13,4 @@ list(APPEND CORVANE_EDITOR_SOURCES
 include(${CMAKE_CURRENT_LIST_DIR}/controls/Sources.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/overlay/Sources.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/effects/Sources.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/modulation/Sources.cmake)
