@@ -51,15 +51,14 @@ VectorSpaceVisualizer::~VectorSpaceVisualizer() { stopTimer(); }
 
 void VectorSpaceVisualizer::timerCallback()
 {
+    // Redraw only when the voices moved (or their number changed): an idle editor stays idle. The
+    // glow's flicker therefore runs while the cloud moves.
     if (! isShowing())
         return;
-    if (preview)
-    {
-        auto points = readPoints();
-        if (points == lastPoints)
-            return;
-        lastPoints = std::move (points);
-    }
+    auto points = readPoints();
+    if (points == lastPoints)
+        return;
+    lastPoints = std::move (points);
     repaint();
 }
 

@@ -9,7 +9,8 @@
 namespace cvl
 {
 // One vector space's voices: in preview mode the initial shape over a grid, in main mode the
-// transformed cloud with a flickering glow. Repaints every 16 ms while it shows. Message thread.
+// transformed cloud with a flickering glow. Looks at the voices every 16 ms while it shows and repaints
+// when they moved. Message thread.
 class VectorSpaceVisualizer : public juce::Component, private juce::Timer
 {
 public:
@@ -43,7 +44,7 @@ private:
     juce::NormalisableRange<float> voiceRange{ 1.0f, 16.0f, 1.0f };
     juce::Random random;
     exl::ValueTreeCallbacks callbacks;
-    // The preview only changes with the initial shape; it repaints when the points differ.
+    // The points of the last repaint request.
     std::vector<juce::Point<float>> lastPoints;
 
     JUCE_DECLARE_NON_COPYABLE (VectorSpaceVisualizer)

@@ -123,9 +123,14 @@ std::vector<float> PolyModulationVisualizer::getVoicePositions() const
 
 void PolyModulationVisualizer::timerCallback()
 {
-    // Voice positions change without notice; only a visible range needs the redraw.
-    if (isShowing() && ! getRange().isEmpty())
-        repaint();
+    // Voice positions change without notice; only a visible range whose voices moved needs the redraw.
+    if (! isShowing() || getRange().isEmpty())
+        return;
+    auto positions = getVoicePositions();
+    if (positions == lastPositions)
+        return;
+    lastPositions = std::move (positions);
+    repaint();
 }
 
 void PolyModulationVisualizer::paint (juce::Graphics& g)

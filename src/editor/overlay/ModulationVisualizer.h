@@ -29,7 +29,7 @@ private:
 };
 
 // Drawn over a per-voice effect knob: the reachable range and one point per active voice, read from
-// the voice positions. Repaints on its timer while it shows a range. Message thread.
+// the voice positions. Its timer repaints it when the voices moved while it shows a range. Message thread.
 class PolyModulationVisualizer : public juce::Component, private juce::Timer
 {
 public:
@@ -52,6 +52,7 @@ private:
     int voiceCount = 1;
     juce::NormalisableRange<float> voiceRange{ 1.0f, static_cast<float> (maxVoices), 1.0f };
     exl::ValueTreeCallbacks callbacks;
+    std::vector<float> lastPositions;
 
     JUCE_DECLARE_NON_COPYABLE (PolyModulationVisualizer)
 };
