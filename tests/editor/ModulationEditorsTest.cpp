@@ -147,4 +147,35 @@ TEST_F (Editors, VisualizersMapTheSquareAndEmphasiseTheirModulators)
     pump();
     EXPECT_EQ (pair.readPoints().size(), 1u) << "one voice, one dot";
 }
+TEST_F (Editors, MainEditorPlacesTheControlsAndTheSectionTogglesFlipTheirRows)
+{
+    EXPECT_EQ (main().getVoiceCount().getBounds(), juce::Rectangle<int> (512, 41, 158, 25));
+    EXPECT_EQ (main().getBypass().getBounds(), juce::Rectangle<int> (512, 77, 70, 25));
+    EXPECT_EQ (main().getMix().getBounds(), juce::Rectangle<int> (650, 79, 20, 20));
+    EXPECT_EQ (main().getMacro (3).getBounds(), juce::Rectangle<int> (919, 6, 75, 66));
+    EXPECT_EQ (main().getMacro (3).getEmphasisArea().getBounds(), juce::Rectangle<int> (0, 0, 75, 66));
+    EXPECT_EQ (main().getTooltipLine().getBounds(), juce::Rectangle<int> (26, 714, 948, 30));
+    EXPECT_EQ (main().getLfo (4).getWave().isVisible(), true);
+
+    auto& toggle = main().getLfoToggle();
+    // The arrow's square: 5 pixels inside the toggle's left 35 by 35.
+    const auto arrow = [&toggle] { return toggle.createComponentSnapshot ({ 5, 5, 25, 25 }); };
+    const auto expandedArrow = arrow();
+    toggle.getClickListener().mouseUp (cvl::test::rightClick (toggle));
+    EXPECT_TRUE (static_cast<bool> (editor->getUiModel()[cvl::UiModel::LfoEditorExpanded]))
+        << "left button only";
+    toggle.getClickListener().mouseUp (cvl::test::mouseEvent (toggle, { 10.0f, 10.0f }));
+    EXPECT_FALSE (static_cast<bool> (editor->getUiModel()[cvl::UiModel::LfoEditorExpanded]));
+    EXPECT_EQ (editor->getHeight(), 838);
+    EXPECT_EQ (main().getLfo (4).getWave().getHeight(), 0);
+    EXPECT_FALSE (main().getLfo (4).getWave().isVisible()) << "a collapsed row hides its controls";
+    EXPECT_EQ (main().getTransformToggle().getY(), 160);
+    EXPECT_EQ (main().getTooltipLine().getHeight(), 24);
+    const auto collapsedArrow = arrow();
+    auto differing = 0;
+    for (int y = 0; y < 25; ++y)
+        for (int x = 0; x < 25; ++x)
+            differing += collapsedArrow.getPixelAt (x, y) != expandedArrow.getPixelAt (x, y) ? 1 : 0;
+    EXPECT_GT (differing, 20) << "the arrow turns";
+}
 } // namespace

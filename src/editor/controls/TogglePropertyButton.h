@@ -17,6 +17,7 @@ public:
     ~TogglePropertyButton() override;
 
     void paint (juce::Graphics& g) override;
+    [[nodiscard]] exl::MouseClickListener& getClickListener() noexcept { return clickListener; }
 
 private:
     juce::ValueTree tree;
