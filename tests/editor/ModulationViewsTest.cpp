@@ -1,7 +1,9 @@
 #include "editor/Colours.h"
+#include "editor/modulation/VectorSpaceVisualizer.h"
 #include "editor/overlay/ModulationVisualizer.h"
 #include "editor/overlay/ModulationVisualizerPainter.h"
 #include "editor/overlay/ModulationsOverlay.h"
+#include "models/FakeComponentData.h"
 #include "models/UiModel.h"
 
 #include "ShellFixture.h"
@@ -134,6 +136,43 @@ TEST_F (Overlay, VisualizersShowNothingWithoutAmountsAndTheRangeWithThem)
     const auto ys = data().getVectorSpaceAccess().readTransformed (cvl::PolyModulatorId::VectorSpace1Y);
     for (std::size_t v = 0; v < positions.size(); ++v)
         EXPECT_NEAR (positions[v], 0.0f + 1.0f * ys[v], 1e-5f);
+}
+
+TEST (VectorSpaceVisualizer, OneVoiceIsOneDotAndTheCornerMapsToTheInsetCorner)
+{
+    cvl::test::FakeComponentData data;
+    juce::LookAndFeel_V4 lookAndFeel;
+    cvl::Colours::set (lookAndFeel, cvl::Colours::Type::Terminal,
+                       juce::Colour (cvl::Colours::DefaultFrontPlate));
+    data.row.fill (1.0f);
+    data.parameters.setProperty ("VoiceCount", 0.0, nullptr); // one voice
+
+    cvl::VectorSpaceVisualizer cloud (data, 2, false);
+    cloud.setLookAndFeel (&lookAndFeel);
+    cloud.setBounds (0, 0, 100, 100);
+    ASSERT_EQ (cloud.readPoints().size(), 1u);
+    const auto image = cloud.createComponentSnapshot (cloud.getLocalBounds());
+    EXPECT_GT (image.getPixelAt (90, 10).getAlpha(), 0x80) << "(1, 1) is the top right of the inset area";
+    EXPECT_EQ (image.getPixelAt (50, 50).getAlpha(), 0) << "one voice draws no line";
+    EXPECT_EQ (image.getPixelAt (10, 90).getAlpha(), 0);
+
+    data.parameters.setProperty ("VoiceCount", 1.0 / 15.0, nullptr); // two voices
+    data.row[1] = -1.0f;
+    // The second voice at (-1, -1) and a glowing line between the two.
+    const auto two = cloud.createComponentSnapshot (cloud.getLocalBounds());
+    EXPECT_GT (two.getPixelAt (10, 90).getAlpha(), 0x80);
+    EXPECT_GT (two.getPixelAt (50, 50).getAlpha(), 0);
+
+    cvl::VectorSpaceVisualizer preview (data, 2, true);
+    preview.setLookAndFeel (&lookAndFeel);
+    preview.setBounds (0, 0, 100, 100);
+    const auto grid = preview.createComponentSnapshot (preview.getLocalBounds());
+    const auto gridColour = cvl::Colours::get (&preview, cvl::Colours::Background).darker (0.4f);
+    for (const auto x : { 10, 30, 50, 70, 90 })
+        EXPECT_EQ (grid.getPixelAt (x, 40), gridColour) << x;
+    EXPECT_EQ (grid.getPixelAt (40, 40).getAlpha(), 0);
+    cloud.setLookAndFeel (nullptr);
+    preview.setLookAndFeel (nullptr);
 }
 
 TEST (ModulationVisualizerPainter, MapsMinusOneToOneOntoTheKnobArc)
