@@ -109,6 +109,25 @@ TEST_F (Controls, HoveringATerminalKnobEmphasisesOnlyAssignedModulators)
     EXPECT_FALSE (static_cast<bool> (modulations["Macro3"]));
 }
 
+TEST_F (Controls, AMacroKnobIsItsModulatorsSourceAndLightsUpWithIt)
+{
+    cvl::MacroSlider macro (data(), "Macro_2", cvl::MonoModulatorId::Macro2);
+    cvl::MacroSlider mix (data(), "Mix");
+    place (macro, { 757, 6, 75, 66 });
+    EXPECT_EQ (macro.getEmphasisArea().getProperties()["ModulationsOverlayModulator"].toString(), "Macro2");
+    EXPECT_EQ (macro.getEmphasisArea().getBounds(), macro.getLocalBounds());
+    EXPECT_EQ (macro.getIndexOfChildComponent (&macro.getEmphasisArea()), 0)
+        << "behind the knob's other children";
+    EXPECT_FALSE (mix.getEmphasisArea().isVisible()) << "the mix is no modulator";
+
+    auto modulations = editor->getModulationsModel();
+    modulations.setProperty ("Macro2", true, nullptr);
+    EXPECT_TRUE (macro.getEmphasisArea().emphasised);
+    modulations.setProperty ("Macro1", true, nullptr);
+    modulations.setProperty ("Macro2", false, nullptr);
+    EXPECT_FALSE (macro.getEmphasisArea().emphasised);
+}
+
 TEST_F (Controls, KnobMenusOpenAboveInEffectSlotsAndBelowElsewhere)
 {
     struct Case
