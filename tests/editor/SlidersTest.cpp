@@ -284,6 +284,15 @@ TEST_F (Controls, LabelsNameTheParameterAndItsValueText)
     EXPECT_EQ (delay.getLabel().getText(), "Time: " + time.getText (time.getValue(), 100));
     EXPECT_EQ (delay.getSlider().getKnob()->getProperties()["ModulationsOverlayParameter"].toString(),
                delayTime);
+
+    // A slot column of 100 by 122: the label's 30 pixels at the bottom, a 92-pixel square above for the
+    // visualizer and the knob 7 pixels inside it.
+    juce::Component column;
+    delay.addTo (column);
+    delay.setBounds ({ 6, 0, 100, 122 });
+    EXPECT_EQ (delay.getLabel().getBounds(), juce::Rectangle<int> (6, 92, 100, 30));
+    EXPECT_EQ (delay.getSlider().getVisualizer()->getBounds(), juce::Rectangle<int> (10, 0, 92, 92));
+    EXPECT_EQ (delay.getSlider().getKnob()->getBounds(), juce::Rectangle<int> (17, 7, 78, 78));
 }
 
 TEST_F (Controls, LfoFrequencyLabelsFollowTheSyncType)
