@@ -4,6 +4,9 @@
 #include "Colours.h"
 #include "EditorResources.h"
 #include "models/UiModel.h"
+#include "modulation/MacroModulator.h"
+#include "processor/CorvaneProcessor.h"
+#include "processor/PluginProcessor.h"
 
 namespace cvl
 {
@@ -26,35 +29,49 @@ namespace
                              channel (colour.getBlue()), colour.getAlpha());
     }
 
-    std::unique_ptr<Placeholder> makePlaceholder (const juce::String& name, const juce::String& tooltip = {})
-    {
-        auto placeholder = std::make_unique<Placeholder> (name);
-        placeholder->setHelpText (tooltip);
-        return placeholder;
-    }
 } // namespace
 
-CorvaneEditor::Macro::Macro (int number)
-    : slider ("Macro " + juce::String (number)), label ("Macro " + juce::String (number) + " Label")
+CorvaneEditor::Macro::Macro (IComponentData& data, int number)
+    : slider (data, MacroModulator::CreateId (number),
+              static_cast<MonoModulatorId> (MonoModulators::index (MonoModulatorId::Macro1) +
+                                            static_cast<std::size_t> (number - 1))),
+      label (data, MacroModulator::CreateId (number))
 {
+    slider.setName ("Macro " + juce::String (number));
+}
+
+CorvaneEditor::MixSlider::MixSlider (IComponentData& data)
+    : slider (data, CorvaneProcessor::Mix), label (data, CorvaneProcessor::Mix)
+{
+    slider.setName ("Mix");
 }
 
 CorvaneEditor::CorvaneEditor (IComponentData& componentData)
-    : data (componentData), logo (EditorResources::corvaneLogo()), uiCallbacks (componentData.getUiModel())
+    : data (componentData), logo (EditorResources::corvaneLogo()), voiceCount (componentData),
+      voiceCountLabel (componentData, CorvaneAudioProcessor::VoiceCountParameter),
+      bypass (componentData, CorvaneAudioProcessor::BypassParameter), mix (componentData),
+      lfoToggle (componentData.getUiModel(), UiModel::LfoEditorExpanded, "Monophonic Modulators"),
+      transformToggle (componentData.getUiModel(), UiModel::TransformEditorExpanded, "Transforms"),
+      tooltips (componentData.getUiModel()), tooltipLine (componentData),
+      uiCallbacks (componentData.getUiModel()), effectSection (componentData)
 {
+    voiceCount.setName ("Voice Count");
+    bypass.setName ("Bypass");
+    for (std::size_t i = 0; i < macros.size(); ++i)
+        macros[i] = std::make_unique<Macro> (data, static_cast<int> (i) + 1);
     for (std::size_t i = 0; i < lfos.size(); ++i)
-        lfos[i] = makePlaceholder ("Lfo " + juce::String (i + 1));
+        lfos[i] = std::make_unique<LfoEditor> (
+            data, LfoModulatorController::ParameterIds (static_cast<int> (i) + 1));
     for (std::size_t i = 0; i < vectorSpaceEditors.size(); ++i)
     {
-        const auto number = juce::String (i + 1);
-        vectorSpaceEditors[i] = makePlaceholder ("Vector Space " + number + " Editor");
-        visualizerPairs[i] = makePlaceholder ("Vector Space " + number + " Visualizer",
-                                              "Vector Space " + number + " Visualizer");
-        effectSlots[i] = makePlaceholder ("Effect Slot " + number, "Effect Slot " + number + " Type");
-        effectSection.addAndMakeVisible (*effectSlots[i]);
+        vectorSpaceEditors[i] = std::make_unique<VectorSpaceEditor> (data, static_cast<int> (i) + 1);
+        visualizerPairs[i] = std::make_unique<VectorSpaceVisualizerPair> (data, static_cast<int> (i) + 1);
     }
+    effectSection.setName ("Effect Section");
+    for (int slot = 0; slot < ProcessorEditor::slotCount; ++slot)
+        effectSection.getTooltips().set (effectSection.getSection (slot).typeButton,
+                                         "Effect Slot " + juce::String (slot + 1) + " Type");
 
-    effectSection.fillsBackground = true;
     installTypeface();
 
     logoClick.onClick = [this] (const juce::ModifierKeys& mods)
@@ -63,32 +80,25 @@ CorvaneEditor::CorvaneEditor (IComponentData& componentData)
             openAboutPopup();
     };
     for (auto* child : std::initializer_list<juce::Component*>{
-             &logo, &presetSelector, &voiceCount, &voiceCountLabel, &bypass, &mix, &mixLabel, &lfoToggle,
-             &transformToggle, &tooltipLine, &effectSection })
+             &logo, &presetSelector, &voiceCountLabel, &voiceCount, &bypass, &lfoToggle, &transformToggle,
+             &tooltipLine.getLabel(), &effectSection })
         addAndMakeVisible (child);
     for (auto& macro : macros)
     {
-        addAndMakeVisible (macro.slider);
-        addAndMakeVisible (macro.label);
+        addAndMakeVisible (macro->slider);
+        addAndMakeVisible (macro->label);
     }
-    for (auto* group : { &lfos })
-        for (auto& child : *group)
-            addAndMakeVisible (*child);
-    for (auto* group : { &vectorSpaceEditors, &visualizerPairs })
-        for (auto& child : *group)
-            addAndMakeVisible (*child);
+    addAndMakeVisible (mix.label);
+    addAndMakeVisible (mix.slider);
+    for (auto& lfo : lfos)
+        lfo->addTo (this);
+    for (auto& editor : vectorSpaceEditors)
+        editor->addTo (this);
+    for (auto& pair : visualizerPairs)
+        addAndMakeVisible (*pair);
 
     Colours::set (effectLookAndFeel, Colours::Type::FrontPlate, juce::Colour (Colours::DefaultFrontPlate));
     effectSection.setLookAndFeel (&effectLookAndFeel);
-
-    // Stand-in toggles already expand and collapse their rows.
-    const auto toggle = [this] (const juce::Identifier& property)
-    {
-        auto ui = data.getUiModel();
-        ui.setProperty (property, ! isTrue (ui[property]), nullptr);
-    };
-    lfoToggle.onClick = [toggle] { toggle (UiModel::LfoEditorExpanded); };
-    transformToggle.onClick = [toggle] { toggle (UiModel::TransformEditorExpanded); };
 
     uiCallbacks.addCallback (
         UiModel::LfoEditorExpanded, [this] (juce::var) { resized(); }, false);
@@ -97,13 +107,15 @@ CorvaneEditor::CorvaneEditor (IComponentData& componentData)
     uiCallbacks.addCallback (
         UiModel::ThemeColour, [this] (juce::var value) { applyTheme (value); }, true);
 
-    voiceCount.setHelpText ("Voice Count");
-    bypass.setHelpText ("Bypass Entire Plugin");
+    tooltips.set (voiceCount, "Voice Count");
+    tooltips.set (bypass, "Bypass Entire Plugin");
     for (std::size_t i = 0; i < macros.size(); ++i)
-        macros[i].slider.setHelpText ("Macro " + juce::String (i + 1));
-    mix.setHelpText ("Global Mix");
-    transformToggle.setHelpText ("Expand Transform Editor");
-    lfoToggle.setHelpText ("Expand Lfo Editor");
+        tooltips.set (macros[i]->slider, "Macro " + juce::String (i + 1));
+    tooltips.set (mix.slider, "Global Mix");
+    tooltips.set (transformToggle, "Expand Transform Editor");
+    tooltips.set (lfoToggle, "Expand Lfo Editor");
+    for (std::size_t i = 0; i < visualizerPairs.size(); ++i)
+        tooltips.set (*visualizerPairs[i], "Vector Space " + juce::String (i + 1) + " Visualizer");
 }
 
 CorvaneEditor::~CorvaneEditor() { effectSection.setLookAndFeel (nullptr); }
@@ -170,12 +182,12 @@ void CorvaneEditor::resized()
     voiceCountLabel.setBounds (layout.voiceCountLabel);
     voiceCount.setBounds (layout.voiceCount);
     bypass.setBounds (layout.bypass);
-    mixLabel.setBounds (layout.mixLabel);
-    mix.setBounds (layout.mix);
+    mix.label.setBounds (layout.mixLabel);
+    mix.slider.setBounds (layout.mix);
     for (std::size_t i = 0; i < macros.size(); ++i)
     {
-        macros[i].slider.setBounds (layout.macroSliders[i]);
-        macros[i].label.setBounds (layout.macroLabels[i]);
+        macros[i]->slider.setBounds (layout.macroSliders[i]);
+        macros[i]->label.setBounds (layout.macroLabels[i]);
     }
     lfoToggle.setBounds (layout.lfoToggle);
     for (std::size_t i = 0; i < lfos.size(); ++i)
@@ -186,13 +198,8 @@ void CorvaneEditor::resized()
         vectorSpaceEditors[i]->setBounds (layout.vectorSpaceEditors[i]);
         visualizerPairs[i]->setBounds (layout.visualizerPairs[i]);
     }
-    tooltipLine.setBounds (layout.tooltip);
+    tooltipLine.getLabel().setBounds (layout.tooltip);
     effectSection.setBounds (layout.effectSection);
-
-    auto slots = effectSection.getLocalBounds();
-    const auto slotWidth = slots.getWidth() / static_cast<int> (effectSlots.size());
-    for (auto& slot : effectSlots)
-        slot->setBounds (slots.removeFromLeft (slotWidth));
 }
 
 void CorvaneEditor::refreshNoise()

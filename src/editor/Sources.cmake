@@ -10,3 +10,7 @@ list(APPEND CORVANE_EDITOR_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ChoiceSelector.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DropDownButton.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AboutPopup.cpp)
+include(${CMAKE_CURRENT_LIST_DIR}/controls/Sources.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/overlay/Sources.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/effects/Sources.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/modulation/Sources.cmake)

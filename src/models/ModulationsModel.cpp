@@ -54,6 +54,11 @@ ModulationsModel::MouseListener::MouseListener (IComponentData& data, const juce
         poly[PolyModulators::index (id)] = part == PolyModulators::nameString (id);
 }
 
+ModulationsModel::MouseListener::MouseListener (IComponentData& data)
+    : controller (data.getModulationsModel())
+{
+}
+
 void ModulationsModel::MouseListener::mouseEnter (const juce::MouseEvent&) { emphasise (true); }
 
 void ModulationsModel::MouseListener::mouseExit (const juce::MouseEvent&) { emphasise (false); }

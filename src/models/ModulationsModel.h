@@ -45,6 +45,19 @@ public:
         // Stands for every modulator named by the identifier's second part (or, with useSecondPart false,
         // its third part).
         MouseListener (IComponentData& data, const juce::Identifier& parameterId, bool useSecondPart);
+        // Stands for no modulator until the owner sets flags.
+        explicit MouseListener (IComponentData& data);
+
+        void setFlag (MonoModulatorId id, bool flag) noexcept { mono[MonoModulators::index (id)] = flag; }
+        void setFlag (PolyModulatorId id, bool flag) noexcept { poly[PolyModulators::index (id)] = flag; }
+        [[nodiscard]] bool getFlag (MonoModulatorId id) const noexcept
+        {
+            return mono[MonoModulators::index (id)];
+        }
+        [[nodiscard]] bool getFlag (PolyModulatorId id) const noexcept
+        {
+            return poly[PolyModulators::index (id)];
+        }
 
         void mouseEnter (const juce::MouseEvent& event) override;
         void mouseExit (const juce::MouseEvent& event) override;

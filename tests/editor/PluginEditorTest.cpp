@@ -158,7 +158,8 @@ TEST_F (EditorFixture, ThemesRecolourTheEffectSectionAndTheText)
     EXPECT_EQ (cvl::Colours::get (&main, cvl::Colours::TextHighlighted).getARGB(), 0xffd9dee5u);
 
     const auto snapshot = main.createComponentSnapshot (main.getLocalBounds());
-    EXPECT_EQ (snapshot.getPixelAt (500, 600).getARGB(), 0xff425c7fu) << "the effect section's plate";
+    EXPECT_EQ (snapshot.getPixelAt (0, main.getEffectSection().getY()).getARGB(), 0xff425c7fu)
+        << "the effect section's plate, where its gradient starts";
     // The margin left of every control: the background gradient under a faint noise.
     const auto averageRed = [&snapshot] (int y)
     {
