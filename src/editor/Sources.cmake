@@ -10,3 +10,6 @@ list(APPEND CORVANE_EDITOR_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ChoiceSelector.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DropDownButton.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AboutPopup.cpp)
+list(APPEND CORVANE_EDITOR_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/controls/IconButton.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/controls/TextButton.cpp)
