@@ -63,9 +63,10 @@ CorvaneEditor::CorvaneEditor (IComponentData& componentData)
             openAboutPopup();
     };
     for (auto* child : std::initializer_list<juce::Component*>{
-             &logo, &presetSelector, &voiceCount, &voiceCountLabel, &bypass, &mix, &mixLabel, &lfoToggle,
+             &logo, &voiceCount, &voiceCountLabel, &bypass, &mix, &mixLabel, &lfoToggle,
              &transformToggle, &tooltipLine, &effectSection })
         addAndMakeVisible (child);
+    presetSelector.addButtonsTo (*this);
     for (auto& macro : macros)
     {
         addAndMakeVisible (macro.slider);
@@ -166,7 +167,8 @@ void CorvaneEditor::resized()
         EditorLayout::compute (getWidth(), getHeight(), isTrue (ui[UiModel::LfoEditorExpanded]),
                                isTrue (ui[UiModel::TransformEditorExpanded]));
     logo.setBounds (layout.logo);
-    presetSelector.setBounds (layout.presetSelector);
+    presetSelector.setButtonBounds (layout.previousPreset, layout.presetName, layout.nextPreset,
+                                    layout.initPreset, layout.savePreset, layout.modulationOverlay);
     voiceCountLabel.setBounds (layout.voiceCountLabel);
     voiceCount.setBounds (layout.voiceCount);
     bypass.setBounds (layout.bypass);

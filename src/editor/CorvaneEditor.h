@@ -4,6 +4,7 @@
 #include "IComponentData.h"
 #include "LogoButton.h"
 #include "Placeholder.h"
+#include "presets/PresetSelector.h"
 
 namespace cvl
 {
@@ -45,7 +46,7 @@ private:
     LogoButton logo;
     exl::MouseClickListener logoClick{ &logo };
     exl::PopupClient aboutPopup;
-    Placeholder presetSelector{ "Preset Selector" };
+    PresetSelector presetSelector{ data };
     Placeholder voiceCount{ "Voice Count" };
     Placeholder voiceCountLabel{ "Voice Count Label" };
     Placeholder bypass{ "Bypass" };

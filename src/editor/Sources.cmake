@@ -13,3 +13,7 @@ list(APPEND CORVANE_EDITOR_SOURCES
 list(APPEND CORVANE_EDITOR_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/controls/IconButton.cpp
     ${CMAKE_CURRENT_LIST_DIR}/controls/TextButton.cpp)
+list(APPEND CORVANE_EDITOR_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/presets/PresetTreeViewItem.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/presets/PresetPopup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/presets/PresetSelector.cpp)
