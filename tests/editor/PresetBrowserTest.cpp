@@ -238,6 +238,18 @@ TEST_F (Browser, PopupLayoutAndAScrollBarForALongList)
     EXPECT_TRUE (popup.getViewport().getVerticalScrollBar().isVisible());
     EXPECT_EQ (calm->getWidth(), 888 - thickness - 6);
 
+    // The thumb takes the text colour of the editor the popup is shown in.
+    juce::LookAndFeel_V4 lookAndFeel;
+    cvl::Colours::set (lookAndFeel, cvl::Colours::Type::Terminal,
+                       juce::Colour (cvl::Colours::DefaultFrontPlate));
+    juce::Component editor;
+    editor.setLookAndFeel (&lookAndFeel);
+    editor.addChildComponent (popup);
+    EXPECT_EQ (popup.getViewport().getVerticalScrollBar().findColour (juce::ScrollBar::thumbColourId),
+               cvl::Colours::get (&editor, cvl::Colours::Text));
+    editor.removeChildComponent (&popup);
+    editor.setLookAndFeel (nullptr);
+
     // Tiny sizes clamp at zero.
     popup.setSize (5, 5);
     EXPECT_EQ (popup.getViewport().getBounds(), R (6, 6, 0, 0));

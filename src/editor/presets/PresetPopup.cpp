@@ -69,8 +69,7 @@ PresetPopup::PresetPopup (IComponentData& data)
     viewport.setName ({});
     viewport.setViewedComponent (impl.get(), false);
     viewport.setScrollBarsShown (true, false);
-    viewport.getVerticalScrollBar().setColour (juce::ScrollBar::thumbColourId,
-                                               Colours::get (this, Colours::Text));
+    updateThumbColour();
     addAndMakeVisible (viewport);
 
     presetTree.addListener (this);
@@ -88,6 +87,12 @@ PresetPopup::~PresetPopup()
 {
     presetTree.removeListener (this);
     viewport.setViewedComponent (nullptr, false);
+}
+
+void PresetPopup::updateThumbColour()
+{
+    viewport.getVerticalScrollBar().setColour (juce::ScrollBar::thumbColourId,
+                                               Colours::get (this, Colours::Text));
 }
 
 vdm::TreeView& PresetPopup::getList() noexcept { return *impl; }

@@ -28,6 +28,9 @@ public:
 
     void paint (juce::Graphics& g) override;
     void resized() override;
+    // The popup is built before it has a parent, so its colours are looked up again once it has one.
+    void parentHierarchyChanged() override { updateThumbColour(); }
+    void lookAndFeelChanged() override { updateThumbColour(); }
 
     // Opens the save dialog with a fresh chooser in `chooser`; its result, the empty text when cancelled,
     // goes to the preset model as "request_save_to_path".
@@ -44,6 +47,8 @@ public:
 
 private:
     class Impl;
+
+    void updateThumbColour();
 
     void valueTreePropertyChanged (juce::ValueTree&, const juce::Identifier&) override { resized(); }
     void valueTreeChildAdded (juce::ValueTree&, juce::ValueTree&) override { resized(); }
