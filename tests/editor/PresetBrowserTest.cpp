@@ -256,6 +256,24 @@ TEST_F (Browser, PopupLayoutAndAScrollBarForALongList)
     EXPECT_EQ (popup.getFolderButton().getBounds().getWidth(), 0);
 }
 
+TEST (PresetPopup, SaveDialogResultsBecomePresetPaths)
+{
+    struct Case
+    {
+        juce::File chosen;
+        juce::String path;
+    };
+    const Case cases[] = {
+        { {}, "" }, // cancelled
+        { juce::File ("/tmp/a/mine.corvane"), "/tmp/a/mine.corvane" },
+        { juce::File ("/tmp/a/mine"), "/tmp/a/mine.corvane" },
+        { juce::File ("/tmp/a/mine.CORVANE"), "/tmp/a/mine.CORVANE.corvane" }, // the model's test is exact
+        { juce::File ("/tmp/a/v1.2"), "/tmp/a/v1.2.corvane" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ (cvl::PresetPopup::savePathFor (c.chosen), c.path) << c.chosen.getFullPathName();
+}
+
 TEST_F (Browser, ArrowKeysMoveTheSelectionAndNeverStopOnTheRoot)
 {
     cvl::PresetPopup popup (data);

@@ -59,7 +59,6 @@ PresetPopup::PresetPopup (IComponentData& data)
     impl->onRowsChanged = [this] { resized(); };
     impl->setIndent (rowIndent);
     impl->setGap (rowGap);
-    impl->setRowHeight (20);
     impl->setValueTree (presetTree);
     impl->keyListener.setValueTree (presetTree);
     impl->setWantsKeyboardFocus (true);
@@ -137,11 +136,19 @@ void PresetPopup::savePreset (std::unique_ptr<juce::FileChooser>& chooser, IComp
         std::make_unique<juce::FileChooser> ("Save Preset", PresetModel::getDefaultUserFolder(),
                                              "*" + PresetModel::PresetFileExtension, true, false, nullptr);
     auto tree = data.getPresetModel();
-    chooser->launchAsync (juce::FileBrowserComponent::saveMode,
-                          [tree] (const juce::FileChooser& finished) mutable {
-                              tree.setProperty (PresetModel::RequestWriteToPath,
-                                                finished.getResult().getFullPathName(), nullptr);
-                          });
+    chooser->launchAsync (
+        juce::FileBrowserComponent::saveMode, [tree] (const juce::FileChooser& finished) mutable
+        { tree.setProperty (PresetModel::RequestWriteToPath, savePathFor (finished.getResult()), nullptr); });
+}
+
+juce::String PresetPopup::savePathFor (const juce::File& chosen)
+{
+    // Dialogs without a filter of their own leave a typed name as it is; the browser lists only
+    // preset files, so a name without the extension gets it.
+    const auto path = chosen.getFullPathName();
+    if (path.isEmpty() || chosen.getFileExtension() == PresetModel::PresetFileExtension)
+        return path;
+    return path + PresetModel::PresetFileExtension;
 }
 
 void PresetPopup::revealUserFolder()

@@ -35,6 +35,9 @@ public:
     // Opens the save dialog with a fresh chooser in `chooser`; its result, the empty text when cancelled,
     // goes to the preset model as "request_save_to_path".
     static void savePreset (std::unique_ptr<juce::FileChooser>& chooser, IComponentData& data);
+    // The path sent for a chosen file: the empty text for a cancelled dialog, otherwise the file's path,
+    // with the preset extension appended when it does not end in it already.
+    [[nodiscard]] static juce::String savePathFor (const juce::File& chosen);
     // Shows the user preset folder, creating it first when it is missing; does nothing when neither works.
     static void revealUserFolder();
 

@@ -115,8 +115,7 @@ PresetSelector::PresetSelector (IComponentData& componentData)
 
 PresetSelector::~PresetSelector()
 {
-    // The popup goes first: its content may still point at this selector's data.
-    popup.destroy();
+    // The hover texts point at buttons that are members declared after the Impl, so they go first.
     impl->hoverTexts.clear();
 }
 
