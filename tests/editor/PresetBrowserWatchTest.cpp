@@ -151,4 +151,28 @@ TEST_F (WatchedBrowser, APresetSavedThroughTheModelIsListedSelectedAndNamed)
     root().setProperty (cvl::PresetModel::RequestWriteToPath, juce::String(), nullptr);
     EXPECT_EQ (headerName(), "Saved");
 }
+TEST (PresetBrowserWithoutFactoryFolder, ListsTheUserPresets)
+{
+    cvl::test::TemporaryFolder userParent;
+    const auto userFolder = userParent.child ("User Presets");
+    userFolder.createDirectory();
+    for (const auto* name : { "a", "b", "c" })
+        userFolder.getChildFile (juce::String (name) + ".corvane").replaceWithText (activeState);
+    cvl::PresetModel model (juce::File ("/nonexistent-corvane-factory"), userFolder);
+    WatchedBrowser::Data data;
+    data.presets = model.getRoot();
+    cvl::PresetPopup popup (data);
+    popup.setSize (900, 820);
+
+    // The missing factory folder is no folder, so the root is not open; its row is hidden all the same
+    // and the user folder below it is shown, with its presets once it opens.
+    EXPECT_EQ (popup.getList().getHeight(), 32 * 2);
+    vdm::DirectoryModel::SetDirOpen (model.getRoot().getChild (0), true);
+    EXPECT_EQ (popup.getList().getHeight(), 32 * 5);
+    auto* row = popup.getList()
+                    .getNode (findByPath (model.getRoot(), userFolder.getChildFile ("b.corvane")))
+                    ->row.get();
+    EXPECT_EQ (row->getHeight(), 30);
+    EXPECT_GE (row->getY(), 32);
+}
 } // namespace

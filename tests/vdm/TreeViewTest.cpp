@@ -93,6 +93,19 @@ TEST (TreeView, RowsStackByDepthAndClosedFoldersCollapseToZeroSize)
     for (const auto& c : shownRoot)
         EXPECT_EQ (view.rowBounds (c.name), c.bounds) << c.name;
 
+    // A hidden root shows its children even when it is not an open folder, and they count.
+    view.setShowRoot (false);
+    EXPECT_EQ (view.getContentHeight(), 22 * 7);
+    vdm::DirectoryModel::SetDirOpen (tree, false);
+    EXPECT_EQ (view.getRootNode().getHeight (20, 2), 22);
+    EXPECT_EQ (view.getContentHeight(), 22 * 7);
+    EXPECT_EQ (view.rowBounds ("d"), R (0, 110, 200, 20));
+    view.setShowRoot (true);
+    view.resized();
+    EXPECT_EQ (view.getContentHeight(), 22);
+    EXPECT_EQ (view.rowBounds ("a"), R (0, 0, 0, 0));
+    vdm::DirectoryModel::SetDirOpen (tree, true);
+
     // A short view cuts rows off at its bottom instead of overlapping them.
     view.setShowRoot (false);
     view.setBounds (0, 0, 200, 30);

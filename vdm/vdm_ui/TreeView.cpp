@@ -50,6 +50,16 @@ int TreeView::Node::getHeight (int rowHeight, int gap) const
     return height;
 }
 
+int TreeView::getContentHeight() const
+{
+    if (showRoot || DirectoryModel::IsDirOpen (root.tree))
+        return root.getHeight (rowHeight, gap);
+    auto height = rowHeight + gap;
+    for (const auto& child : root.children)
+        height += child.getHeight (rowHeight, gap);
+    return height;
+}
+
 TreeView::TreeView() = default;
 
 TreeView::~TreeView() { listened.removeListener (this); }

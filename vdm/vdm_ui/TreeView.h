@@ -35,6 +35,9 @@ public:
     // The view node that shows a tree node, or null.
     [[nodiscard]] Node* getNode (const juce::ValueTree& tree);
     [[nodiscard]] const Node& getRootNode() const noexcept { return root; }
+    // The height the rows need as resized() lays them out: the root's height, except that a hidden
+    // root always shows its children, open or not.
+    [[nodiscard]] int getContentHeight() const;
 
     void setShowRoot (bool show) noexcept { showRoot = show; }
     void setIndent (int pixels) noexcept { indent = pixels; }

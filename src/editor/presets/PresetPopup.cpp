@@ -120,7 +120,7 @@ void PresetPopup::resized()
 
     // The list is measured against the height the viewport is about to get, so that the first layout
     // already leaves room for a scroll bar only when one is needed.
-    const auto listHeight = impl->getRootNode().getHeight (impl->getRowHeight(), impl->getGap());
+    const auto listHeight = impl->getContentHeight();
     auto listWidth = w;
     if (listHeight > t)
         listWidth = std::max (w - viewport.getScrollBarThickness() - margin, 0);
