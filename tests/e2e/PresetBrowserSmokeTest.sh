@@ -59,18 +59,20 @@ done
 [ -n "$window" ] || { echo "no Corvane window appeared"; cat "$work/app.log"; exit 1; }
 sleep 2
 
-# Where the editor sits in the window: the stand-alone host puts its title bar and the muted-input
-# notice above it.
-editor_x="${CORVANE_EDITOR_X:-1}"
-editor_y="${CORVANE_EDITOR_Y:-57}"
+shot() { import -window "$window" "$work/$1.png"; }
+differing() { compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true; }
+shot before
+
+# Where the editor sits in the window: below the stand-alone host's title bar and, when it shows, the
+# light notice bar about the muted input.
+editor_x=1
+editor_y=27
+notice="$(convert "$work/before.png" -format '%[fx:p{500,40}.r > 0.8 ? 1 : 0]' info:)"
+if [ "$notice" = 1 ]; then editor_y=57; fi
 name_x=$((editor_x + 220))
 name_y=$((editor_y + 89))
 header="358x35+$((editor_x + 41))+$((editor_y + 72))"
 
-shot() { import -window "$window" "$work/$1.png"; }
-differing() { compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true; }
-
-shot before
 xdotool mousemove --window "$window" "$name_x" "$name_y" click 1
 sleep 1
 shot popup
