@@ -80,9 +80,10 @@ CorvaneEditor::CorvaneEditor (IComponentData& componentData)
             openAboutPopup();
     };
     for (auto* child : std::initializer_list<juce::Component*>{
-             &logo, &presetSelector, &voiceCountLabel, &voiceCount, &bypass, &lfoToggle, &transformToggle,
+             &logo, &voiceCountLabel, &voiceCount, &bypass, &lfoToggle, &transformToggle,
              &tooltipLine.getLabel(), &effectSection })
         addAndMakeVisible (child);
+    presetSelector.addButtonsTo (*this);
     for (auto& macro : macros)
     {
         addAndMakeVisible (macro->slider);
@@ -178,7 +179,8 @@ void CorvaneEditor::resized()
         EditorLayout::compute (getWidth(), getHeight(), isTrue (ui[UiModel::LfoEditorExpanded]),
                                isTrue (ui[UiModel::TransformEditorExpanded]));
     logo.setBounds (layout.logo);
-    presetSelector.setBounds (layout.presetSelector);
+    presetSelector.setButtonBounds (layout.previousPreset, layout.presetName, layout.nextPreset,
+                                    layout.initPreset, layout.savePreset, layout.modulationOverlay);
     voiceCountLabel.setBounds (layout.voiceCountLabel);
     voiceCount.setBounds (layout.voiceCount);
     bypass.setBounds (layout.bypass);

@@ -3,7 +3,6 @@
 #include "EditorLayout.h"
 #include "IComponentData.h"
 #include "LogoButton.h"
-#include "Placeholder.h"
 #include "controls/MacroSlider.h"
 #include "controls/SliderLabel.h"
 #include "controls/ToggleButton.h"
@@ -15,6 +14,7 @@
 #include "modulation/LfoEditor.h"
 #include "modulation/VectorSpaceEditor.h"
 #include "modulation/VectorSpaceVisualizer.h"
+#include "presets/PresetSelector.h"
 
 namespace cvl
 {
@@ -83,7 +83,7 @@ private:
     LogoButton logo;
     exl::MouseClickListener logoClick{ &logo };
     exl::PopupClient aboutPopup;
-    Placeholder presetSelector{ "Preset Selector" };
+    PresetSelector presetSelector{ data };
     VoiceCountSlider voiceCount;
     SliderLabel voiceCountLabel;
     BypassBytton bypass;

@@ -14,3 +14,10 @@ include(${CMAKE_CURRENT_LIST_DIR}/controls/Sources.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/overlay/Sources.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/effects/Sources.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/modulation/Sources.cmake)
+list(APPEND CORVANE_EDITOR_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/controls/IconButton.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/controls/TextButton.cpp)
+list(APPEND CORVANE_EDITOR_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/presets/PresetTreeViewItem.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/presets/PresetPopup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/presets/PresetSelector.cpp)

@@ -8,3 +8,7 @@ list(APPEND CORVANE_TEST_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EffectSectionTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ModulationViewsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ModulationEditorsTest.cpp)
+list(APPEND CORVANE_TEST_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PlainButtonsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PresetBrowserTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PresetBrowserWatchTest.cpp)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IconButtonSeam.h"
 #include "editor/DropDownButton.h"
+#include "editor/controls/IconButton.h"
 #include "editor/controls/Tooltips.h"
 
 #include <functional>
@@ -37,8 +37,8 @@ public:
 
         EffectSlotDropDownButton typeButton;
         std::unique_ptr<juce::Component> editor;
-        SlotIconButton leftArrow;
-        SlotIconButton rightArrow;
+        IconButton leftArrow;
+        IconButton rightArrow;
         Tooltips tooltips;
     };
 

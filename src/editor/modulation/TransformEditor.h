@@ -2,10 +2,10 @@
 
 #include "editor/DropDownButton.h"
 #include "editor/controls/ClickMenu.h"
+#include "editor/controls/IconButton.h"
 #include "editor/controls/ModulatedParameterSlider.h"
 #include "editor/controls/ToggleButton.h"
 #include "editor/controls/Tooltips.h"
-#include "editor/effects/IconButtonSeam.h"
 #include "modulation/TransformController.h"
 
 namespace cvl
@@ -48,7 +48,7 @@ private:
     int spaceIndex;
     int transformIndex;
     juce::String prefix;
-    SlotIconButton optionsButton;
+    IconButton optionsButton;
     ClickMenu optionsMenu{ &optionsButton, ClickMenu::Type::AnyClick };
     ToggleButton enableButton;
     DropDownButton typeButton;

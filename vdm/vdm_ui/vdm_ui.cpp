@@ -1,0 +1,4 @@
+#include "vdm_ui.h"
+
+#include "TreeView.cpp"
+#include "TreeViewItemListener.cpp"
