@@ -313,9 +313,9 @@ private:
 
     void save()
     {
-        // Only into a folder that exists: a failed save would open a message box.
+        // Only into a folder that exists and may be written: a failed save would open a message box.
         const auto folder = randomFolder();
-        if (folder.isDirectory())
+        if (folder.isDirectory() && folder.hasWriteAccess())
             fixture.root.setProperty ("request_save_to_path",
                                       folder.getChildFile (randomName (".corvane")).getFullPathName(),
                                       nullptr);
