@@ -362,6 +362,14 @@ TEST (PresetModelChaos, UserFolderDeletedAndRecreatedIsWatchedAgain)
     writePreset (f.userFolder().getChildFile ("quick/later.corvane"), 1.0f);
     EXPECT_TRUE (f.settlesOnDisk());
 
+    // For a while a file stands where the folder was.
+    f.userFolder().deleteRecursively();
+    f.userFolder().replaceWithText ("not a folder");
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (50);
+    f.userFolder().deleteFile();
+    writePreset (f.userFolder().getChildFile ("quick/return.corvane"), 1.0f);
+    EXPECT_TRUE (f.settlesOnDisk());
+
     // A preset saved into the recreated folder shows up and is selected.
     const auto saved = f.userFolder().getChildFile ("quick/saved.corvane");
     f.root.setProperty ("request_save_to_path", saved.getFullPathName(), nullptr);

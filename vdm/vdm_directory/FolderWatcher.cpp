@@ -6,14 +6,13 @@ namespace vdm
 {
 namespace
 {
-    // IN_ATTRIB: a folder that could not be watched may have become readable. The
-    // self events tell when the root itself goes away.
-    constexpr uint32_t watchMask = IN_CREATE | IN_DELETE | IN_CLOSE_WRITE | IN_MOVED_FROM | IN_MOVED_TO |
-                                   IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
-    // While the root is missing, its nearest existing ancestor is watched for
-    // anything that could bring it back.
-    constexpr uint32_t ancestorMask = IN_CREATE | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
-    constexpr std::size_t eventBufferBytes = 64 * 1024;
+// IN_ATTRIB: a folder that could not be watched may have become readable. The self events tell when
+// the root itself goes away.
+constexpr uint32_t watchMask = IN_CREATE | IN_DELETE | IN_CLOSE_WRITE | IN_MOVED_FROM | IN_MOVED_TO | IN_ATTRIB
+                               | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
+// While the root is missing, its nearest existing ancestor is watched for anything that could bring it back.
+constexpr uint32_t ancestorMask = IN_CREATE | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
+constexpr std::size_t eventBufferBytes = 64 * 1024;
 } // namespace
 
 FolderWatcher::FolderWatcher (const juce::File& root, Callback cb)
@@ -45,10 +44,9 @@ int FolderWatcher::addWatches (const std::string& folder, bool reportContents)
     if (watch < 0)
         return watch;
     folders[watch] = folder;
-    // Entries made in a new folder before its watch existed are reported here, so
-    // none is missed.
-    for (const auto& child : juce::File (folder).findChildFiles (juce::File::findFilesAndDirectories, false,
-                                                                 "*", juce::File::FollowSymlinks::yes))
+    // Entries made in a new folder before its watch existed are reported here, so none is missed.
+    for (const auto& child : juce::File (folder).findChildFiles (juce::File::findFilesAndDirectories, false, "*",
+                                                                 juce::File::FollowSymlinks::yes))
     {
         if (reportContents)
             callback (folder, child.getFileName().toStdString(), Action::Add, {});
@@ -70,6 +68,13 @@ void FolderWatcher::removeWatchesBelow (const std::string& folder)
         else
             ++entry;
     }
+}
+
+void FolderWatcher::retarget (const std::string& from, const std::string& to)
+{
+    for (auto& entry : folders)
+        if (entry.second.rfind (from, 0) == 0)
+            entry.second = to + entry.second.substr (from.size());
 }
 
 bool FolderWatcher::isWatched (const std::string& folder) const
@@ -99,11 +104,12 @@ void FolderWatcher::awaitRoot()
         ancestorWatch = inotify_add_watch (descriptor, ancestor.getFullPathName().toRawUTF8(), ancestorMask);
         if (ancestorWatch < 0)
             return;
-        // Whatever appeared on the way before the watch existed is looked at again.
+        // A folder that appeared on the way before the watch existed is looked at again; a file in
+        // the way has to go first, which the watch reports.
         auto next = root;
         while (next.getParentDirectory() != ancestor && ! next.isRoot())
             next = next.getParentDirectory();
-        if (! next.exists())
+        if (! next.isDirectory())
             return;
         inotify_rm_watch (descriptor, ancestorWatch);
         ancestorWatch = -1;
@@ -131,8 +137,9 @@ void FolderWatcher::readEvents()
     if (length <= 0)
         return;
 
-    // A move out of one place waits for its arrival in the same batch; unmatched,
-    // it left the tree.
+    // A move out of one place waits for its arrival, which is the next event; unmatched, it left the
+    // tree. It is reported before anything that follows it, or changes made in the folder after it
+    // left would reach the tree first.
     struct PendingMove
     {
         uint32_t cookie;
@@ -140,11 +147,27 @@ void FolderWatcher::readEvents()
         bool isFolder;
     };
     std::vector<PendingMove> pending;
+    const auto reportPending = [this, &pending]
+    {
+        for (const auto& move : pending)
+        {
+            callback (move.folder, move.name, Action::Delete, {});
+            // Moved out of the tree: its watches follow it and must not report it under its old path.
+            if (move.isFolder)
+                removeWatchesBelow (move.folder + move.name + "/");
+        }
+        pending.clear();
+    };
 
     for (auto offset = 0L; offset < length;)
     {
         const auto* event = reinterpret_cast<const inotify_event*> (buffer.data() + offset);
         offset += static_cast<long> (sizeof (inotify_event) + event->len);
+        const auto arrival = (event->mask & IN_MOVED_TO) != 0
+                             && std::any_of (pending.begin(), pending.end(),
+                                             [event] (const PendingMove& m) { return m.cookie == event->cookie; });
+        if (! arrival)
+            reportPending();
         if (event->wd == ancestorWatch && ancestorWatch >= 0)
         {
             awaitRoot();
@@ -160,8 +183,7 @@ void FolderWatcher::readEvents()
         }
         if (event->wd == rootWatch && (event->mask & (IN_DELETE_SELF | IN_MOVE_SELF)) != 0)
         {
-            // The root went away; watches still following its folders elsewhere would
-            // report wrong paths.
+            // The root went away; watches still following its folders elsewhere would report wrong paths.
             removeWatchesBelow (rootFolder);
             rootWatch = -1;
             awaitRoot();
@@ -180,9 +202,8 @@ void FolderWatcher::readEvents()
         }
         if ((event->mask & IN_MOVED_TO) != 0)
         {
-            const auto from =
-                std::find_if (pending.begin(), pending.end(),
-                              [event] (const PendingMove& m) { return m.cookie == event->cookie; });
+            const auto from = std::find_if (pending.begin(), pending.end(),
+                                            [event] (const PendingMove& m) { return m.cookie == event->cookie; });
             if (from != pending.end() && from->folder == folder)
                 callback (folder, name, Action::Moved, from->name);
             else
@@ -192,7 +213,12 @@ void FolderWatcher::readEvents()
                 callback (folder, name, Action::Add, {});
             }
             if (from != pending.end())
+            {
+                // The watches moved with the folder, even if it has moved on again since.
+                if (isFolder)
+                    retarget (from->folder + from->name + "/", folder + name + "/");
                 pending.erase (from);
+            }
             if (isFolder)
                 addWatches (folder + name + "/", true);
             continue;
@@ -207,22 +233,15 @@ void FolderWatcher::readEvents()
             callback (folder, name, Action::Delete, {});
         else if ((event->mask & IN_CLOSE_WRITE) != 0)
             callback (folder, name, Action::Modified, {});
-        else if ((event->mask & IN_ATTRIB) != 0 && isFolder && ! isWatched (folder + name + "/") &&
-                 access ((folder + name).c_str(), R_OK | X_OK) == 0)
+        else if ((event->mask & IN_ATTRIB) != 0 && isFolder && ! isWatched (folder + name + "/")
+                 && access ((folder + name).c_str(), R_OK | X_OK) == 0)
         {
-            // A folder that could not be read when it arrived (or at the start) can
-            // be now: it and everything in it are new to the tree.
+            // A folder that could not be read when it arrived (or at the start) can be now: it and
+            // everything in it are new to the tree.
             callback (folder, name, Action::Add, {});
             addWatches (folder + name + "/", true);
         }
     }
-    for (const auto& move : pending)
-    {
-        callback (move.folder, move.name, Action::Delete, {});
-        // Moved out of the tree: its watches follow it and must not report it under
-        // its old path.
-        if (move.isFolder)
-            removeWatchesBelow (move.folder + move.name + "/");
-    }
+    reportPending();
 }
 } // namespace vdm

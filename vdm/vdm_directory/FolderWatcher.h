@@ -2,14 +2,12 @@
 
 namespace vdm
 {
-// Watches a folder and every folder below it through Linux inotify, on one
-// thread of its own. The callback runs on that thread: folder text (with a
-// trailing separator), file name, action and, for Moved, the old file name. A
-// rename within one folder is one Moved; a move between watched folders is a
-// Delete in the old one and an Add in the new; out of the tree a Delete, into
-// it an Add. A folder that becomes readable is reported as an Add with its
-// contents. When the root itself is deleted or moved away, watching resumes,
-// with an Add for each entry, once a folder is there again.
+// Watches a folder and every folder below it through Linux inotify, on one thread of its own.
+// The callback runs on that thread: folder text (with a trailing separator), file name, action and,
+// for Moved, the old file name. A rename within one folder is one Moved; a move between watched
+// folders is a Delete in the old one and an Add in the new; out of the tree a Delete, into it an Add.
+// A folder that becomes readable is reported as an Add with its contents. When the root itself is
+// deleted or moved away, watching resumes, with an Add for each entry, once a folder is there again.
 class FolderWatcher
 {
 public:
@@ -23,8 +21,7 @@ public:
     using Callback = std::function<void (const std::string& folder, const std::string& name, Action action,
                                          const std::string& oldName)>;
 
-    // Message thread. Starts watching at once; a root that cannot be watched
-    // reports nothing.
+    // Message thread. Starts watching at once; a root that cannot be watched reports nothing.
     FolderWatcher (const juce::File& root, Callback callback);
     // Stops the thread and closes every watch.
     ~FolderWatcher();
@@ -34,6 +31,8 @@ private:
     // The watch of the folder, or a negative value when it cannot be watched.
     int addWatches (const std::string& folder, bool reportContents);
     void removeWatchesBelow (const std::string& folder);
+    // Gives the watches of a moved folder and of everything below it their new paths.
+    void retarget (const std::string& from, const std::string& to);
     [[nodiscard]] bool isWatched (const std::string& folder) const;
     void awaitRoot();
     void readEvents();
