@@ -6,6 +6,8 @@ namespace vdm
 // The callback runs on that thread: folder text (with a trailing separator), file name, action and,
 // for Moved, the old file name. A rename within one folder is one Moved; a move between watched
 // folders is a Delete in the old one and an Add in the new; out of the tree a Delete, into it an Add.
+// A folder that becomes readable is reported as an Add with its contents. When the root itself is
+// deleted or moved away, watching resumes, with an Add for each entry, once a folder is there again.
 class FolderWatcher
 {
 public:
@@ -26,9 +28,18 @@ public:
 
 private:
     void run();
-    void addWatches (const std::string& folder, bool reportContents);
+    // The watch of the folder, or a negative value when it cannot be watched.
+    int addWatches (const std::string& folder, bool reportContents);
+    void removeWatchesBelow (const std::string& folder);
+    // Gives the watches of a moved folder and of everything below it their new paths.
+    void retarget (const std::string& from, const std::string& to);
+    [[nodiscard]] bool isWatched (const std::string& folder) const;
+    void awaitRoot();
     void readEvents();
 
+    std::string rootFolder; // with a trailing separator
+    int rootWatch = -1;
+    int ancestorWatch = -1; // while the root is missing
     int descriptor = -1;
     int wakePipe[2] = { -1, -1 };
     std::map<int, std::string> folders; // watch descriptor to folder text; the watcher thread's own

@@ -1,0 +1,2 @@
+list(APPEND CORVANE_TEST_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CorpusReplayTest.cpp)
