@@ -60,8 +60,8 @@ public:
     [[nodiscard]] const Stage& getStage (StageIndex stage) const noexcept { return stages[stage]; }
 
 private:
-    std::array<Stage, stageCount> stages {};
-    std::array<State, stageCount> states {};
+    std::array<Stage, stageCount> stages{};
+    std::array<State, stageCount> states{};
     float attackTime, decayTime, sustainLevel, releaseTime;
 };
 } // namespace exl::dsp

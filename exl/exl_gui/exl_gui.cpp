@@ -1,5 +1,7 @@
 #include "exl_gui.h"
 
+// Dependencies first.
+// clang-format off
 #include "choice/ChoiceParameterGesture.cpp"
 #include "choice/ChoiceParameterModel.cpp"
 #include "choice/ChoiceSelector.cpp"
@@ -18,3 +20,4 @@
 #include "gestures/ValueVisualizerBase.cpp"
 #include "popup/PopupClient.cpp"
 #include "popup/PopupHost.cpp"
+// clang-format on

@@ -15,6 +15,8 @@
 #include <juce_audio_processors/juce_audio_processors.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
+// Dependencies first.
+// clang-format off
 #include "choice/ChoiceParameterGesture.h"
 #include "choice/ChoiceParameterModel.h"
 #include "choice/ChoiceSelector.h"
@@ -43,3 +45,4 @@
 #include "popup/PopupAlignment.h"
 #include "popup/PopupClient.h"
 #include "popup/PopupHost.h"
+// clang-format on

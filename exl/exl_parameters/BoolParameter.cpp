@@ -18,16 +18,10 @@ namespace
 } // namespace
 
 BoolParameter::BoolParameter (const BoolParameterOptions& options)
-    : Parameter (options.identifier,
-                 options.name,
-                 options.caption,
-                 options.label,
-                 juce::NormalisableRange<float> (0.0f, 1.0f, 0.0f, 1.0f),
-                 options.defaultValue ? 1.0f : 0.0f,
-                 boolTextOr (options.textFunction),
-                 boolParseOr (options.parseFunction),
-                 options.changeCallback,
-                 options.versionHint)
+    : Parameter (options.identifier, options.name, options.caption, options.label,
+                 juce::NormalisableRange<float> (0.0f, 1.0f, 0.0f, 1.0f), options.defaultValue ? 1.0f : 0.0f,
+                 boolTextOr (options.textFunction), boolParseOr (options.parseFunction),
+                 options.changeCallback, options.versionHint)
 {
 }
 } // namespace exl

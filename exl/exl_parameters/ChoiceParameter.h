@@ -8,14 +8,9 @@ namespace exl
 class ChoiceParameter : public Parameter
 {
 public:
-    ChoiceParameter (const juce::Identifier& identifier,
-                     const juce::String& name,
-                     const juce::String& caption,
-                     const juce::String& label,
-                     const juce::StringArray& choices,
-                     int defaultIndex,
-                     ChangeCallback changeCallback,
-                     int versionHint);
+    ChoiceParameter (const juce::Identifier& identifier, const juce::String& name,
+                     const juce::String& caption, const juce::String& label, const juce::StringArray& choices,
+                     int defaultIndex, ChangeCallback changeCallback, int versionHint);
 
     // The choice at the value's nearest index, cut to (maximumStringLength - 1) characters.
     juce::String getText (float normalisedValue, int maximumStringLength) const override;

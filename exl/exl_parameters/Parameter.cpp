@@ -1,26 +1,16 @@
 namespace exl
 {
-Parameter::Parameter (const juce::Identifier& identifierToUse,
-                      const juce::String& nameToUse,
-                      const juce::String& captionToUse,
-                      const juce::String& labelToUse,
-                      const juce::NormalisableRange<float>& rangeToUse,
-                      float defaultInRangeUnits,
-                      TextFunction textFunctionToUse,
-                      ParseFunction parseFunctionToUse,
-                      ChangeCallback changeCallbackToUse,
-                      int versionHint)
-    : juce::RangedAudioParameter (juce::ParameterID { identifierToUse.toString(), versionHint },
-                                  nameToUse,
+Parameter::Parameter (const juce::Identifier& identifierToUse, const juce::String& nameToUse,
+                      const juce::String& captionToUse, const juce::String& labelToUse,
+                      const juce::NormalisableRange<float>& rangeToUse, float defaultInRangeUnits,
+                      TextFunction textFunctionToUse, ParseFunction parseFunctionToUse,
+                      ChangeCallback changeCallbackToUse, int versionHint)
+    : juce::RangedAudioParameter (juce::ParameterID{ identifierToUse.toString(), versionHint }, nameToUse,
                                   juce::AudioProcessorParameterWithIDAttributes().withLabel (labelToUse)),
-      identifier (identifierToUse),
-      caption (captionToUse),
-      range (rangeToUse),
+      identifier (identifierToUse), caption (captionToUse), range (rangeToUse),
       defaultValue (juce::jlimit (0.0f, 1.0f, rangeToUse.convertTo0to1 (defaultInRangeUnits))),
-      value (defaultValue),
-      textFunction (std::move (textFunctionToUse)),
-      parseFunction (std::move (parseFunctionToUse)),
-      changeCallback (std::move (changeCallbackToUse))
+      value (defaultValue), textFunction (std::move (textFunctionToUse)),
+      parseFunction (std::move (parseFunctionToUse)), changeCallback (std::move (changeCallbackToUse))
 {
 }
 

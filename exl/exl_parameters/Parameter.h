@@ -20,15 +20,9 @@ using ChangeCallback = std::function<void (float)>;
 class Parameter : public juce::RangedAudioParameter
 {
 public:
-    Parameter (const juce::Identifier& identifier,
-               const juce::String& name,
-               const juce::String& caption,
-               const juce::String& label,
-               const juce::NormalisableRange<float>& range,
-               float defaultValue,
-               TextFunction textFunction,
-               ParseFunction parseFunction,
-               ChangeCallback changeCallback,
+    Parameter (const juce::Identifier& identifier, const juce::String& name, const juce::String& caption,
+               const juce::String& label, const juce::NormalisableRange<float>& range, float defaultValue,
+               TextFunction textFunction, ParseFunction parseFunction, ChangeCallback changeCallback,
                int versionHint);
 
     float getValue() const override;

@@ -20,8 +20,7 @@ BoolParameterOptions& ParameterDirector::addBool (const juce::Identifier& identi
 }
 
 ChoiceParameterOptions& ParameterDirector::addChoice (const juce::Identifier& identifier,
-                                                      const juce::StringArray& choices,
-                                                      int defaultIndex)
+                                                      const juce::StringArray& choices, int defaultIndex)
 {
     auto& options = choiceOptions.emplace_back();
     options.identifier = identifier;
@@ -58,8 +57,8 @@ std::unique_ptr<Parameter> ParameterFactory::create (const FloatParameterOptions
 std::unique_ptr<Parameter> ParameterFactory::create (const IntParameterOptions& o)
 {
     // Whole numbers are continuous parameters; their text functions show whole values.
-    const juce::NormalisableRange<float> range (static_cast<float> (o.minimum), static_cast<float> (o.maximum),
-                                                0.0f, 1.0f);
+    const juce::NormalisableRange<float> range (static_cast<float> (o.minimum),
+                                                static_cast<float> (o.maximum), 0.0f, 1.0f);
     return std::make_unique<Parameter> (o.identifier, o.name, o.caption, o.label, range,
                                         static_cast<float> (o.defaultValue), o.textFunction, o.parseFunction,
                                         o.changeCallback, o.versionHint);
@@ -72,7 +71,7 @@ std::unique_ptr<Parameter> ParameterFactory::create (const BoolParameterOptions&
 
 std::unique_ptr<Parameter> ParameterFactory::create (const ChoiceParameterOptions& o)
 {
-    return std::make_unique<ChoiceParameter> (o.identifier, o.name, o.caption, o.label, o.choices, o.defaultIndex,
-                                              o.changeCallback, o.versionHint);
+    return std::make_unique<ChoiceParameter> (o.identifier, o.name, o.caption, o.label, o.choices,
+                                              o.defaultIndex, o.changeCallback, o.versionHint);
 }
 } // namespace exl

@@ -14,11 +14,9 @@ class ParameterDirector
 public:
     // Each add returns the new record so that the caller can fill in names, texts and callbacks.
     FloatParameterOptions& addFloat (const juce::Identifier& identifier,
-                                     const juce::NormalisableRange<float>& range,
-                                     float defaultValue);
+                                     const juce::NormalisableRange<float>& range, float defaultValue);
     BoolParameterOptions& addBool (const juce::Identifier& identifier, bool defaultValue);
-    ChoiceParameterOptions& addChoice (const juce::Identifier& identifier,
-                                       const juce::StringArray& choices,
+    ChoiceParameterOptions& addChoice (const juce::Identifier& identifier, const juce::StringArray& choices,
                                        int defaultIndex);
 
     // Whole-number records are appended directly by their owner.

@@ -14,9 +14,12 @@
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
+// Dependencies first.
+// clang-format off
 #include "Parameter.h"
 #include "BoolParameter.h"
 #include "ChoiceParameter.h"
 #include "ParameterOptions.h"
 #include "ParameterDirector.h"
 #include "ParameterCreationHandler.h"
+// clang-format on

@@ -9,9 +9,18 @@ class RegisteringCreationHandler : public IParameterCreationHandler
 {
 public:
     explicit RegisteringCreationHandler (PluginProcessor& processorToUse) : processor (processorToUse) {}
-    void createParameter (const FloatParameterOptions& options) override { add (ParameterFactory::create (options)); }
-    void createParameter (const IntParameterOptions& options) override { add (ParameterFactory::create (options)); }
-    void createParameter (const BoolParameterOptions& options) override { add (ParameterFactory::create (options)); }
+    void createParameter (const FloatParameterOptions& options) override
+    {
+        add (ParameterFactory::create (options));
+    }
+    void createParameter (const IntParameterOptions& options) override
+    {
+        add (ParameterFactory::create (options));
+    }
+    void createParameter (const BoolParameterOptions& options) override
+    {
+        add (ParameterFactory::create (options));
+    }
     void createParameter (const ChoiceParameterOptions& options) override
     {
         add (ParameterFactory::create (options));
@@ -29,7 +38,10 @@ public:
     using RegisteringCreationHandler::RegisteringCreationHandler;
 
 private:
-    void add (std::unique_ptr<Parameter>&& parameter) override { processor.addExternalParameter (std::move (parameter)); }
+    void add (std::unique_ptr<Parameter>&& parameter) override
+    {
+        processor.addExternalParameter (std::move (parameter));
+    }
 };
 
 // Registers every created parameter as internal (owned by the hidden dummy processor).
@@ -39,6 +51,9 @@ public:
     using RegisteringCreationHandler::RegisteringCreationHandler;
 
 private:
-    void add (std::unique_ptr<Parameter>&& parameter) override { processor.addInternalParameter (std::move (parameter)); }
+    void add (std::unique_ptr<Parameter>&& parameter) override
+    {
+        processor.addInternalParameter (std::move (parameter));
+    }
 };
 } // namespace exl

@@ -19,7 +19,10 @@ public:
     void addExternalParameter (std::unique_ptr<Parameter>&& parameter);
     void addInternalParameter (std::unique_ptr<Parameter>&& parameter);
 
-    [[nodiscard]] std::vector<juce::Identifier> getParameterIdList() const { return registry.getIdentifiers(); }
+    [[nodiscard]] std::vector<juce::Identifier> getParameterIdList() const
+    {
+        return registry.getIdentifiers();
+    }
     [[nodiscard]] Parameter* findParameter (const juce::Identifier& identifier) const
     {
         return registry.find (identifier);

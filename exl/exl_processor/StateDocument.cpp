@@ -2,11 +2,11 @@
 
 namespace exl
 {
-const juce::Identifier StateDocument::RootTag { "state" };
-const juce::Identifier StateDocument::ParamTag { "param" };
-const juce::Identifier StateDocument::IdAttribute { "id" };
-const juce::Identifier StateDocument::UidAttribute { "uid" };
-const juce::Identifier StateDocument::ValueAttribute { "val" };
+const juce::Identifier StateDocument::RootTag{ "state" };
+const juce::Identifier StateDocument::ParamTag{ "param" };
+const juce::Identifier StateDocument::IdAttribute{ "id" };
+const juce::Identifier StateDocument::UidAttribute{ "uid" };
+const juce::Identifier StateDocument::ValueAttribute{ "val" };
 
 juce::String StateDocument::formatValue (float value)
 {

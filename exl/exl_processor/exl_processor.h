@@ -14,8 +14,11 @@
 
 #include <exl_parameters/exl_parameters.h>
 
+// Dependencies first.
+// clang-format off
 #include "ParameterRegistry.h"
 #include "StateDocument.h"
 #include "PluginProcessor.h"
 #include "DummyAudioProcessor.h"
 #include "ParameterCreationHandlers.h"
+// clang-format on

@@ -79,9 +79,9 @@ CorvaneEditor::CorvaneEditor (IComponentData& componentData)
         if (mods.isLeftButtonDown())
             openAboutPopup();
     };
-    for (auto* child : std::initializer_list<juce::Component*>{
-             &logo, &voiceCountLabel, &voiceCount, &bypass, &lfoToggle, &transformToggle,
-             &tooltipLine.getLabel(), &effectSection })
+    for (auto* child :
+         std::initializer_list<juce::Component*>{ &logo, &voiceCountLabel, &voiceCount, &bypass, &lfoToggle,
+                                                  &transformToggle, &tooltipLine.getLabel(), &effectSection })
         addAndMakeVisible (child);
     presetSelector.addButtonsTo (*this);
     for (auto& macro : macros)

@@ -1,8 +1,8 @@
 #include "BalanceProcessor.h"
 
 #include "effects/EffectParameterId.h"
-#include <juce_audio_basics/juce_audio_basics.h>
 #include "parameters/ParameterTextFunctions.h"
+#include <juce_audio_basics/juce_audio_basics.h>
 
 namespace cvl
 {
@@ -13,9 +13,9 @@ namespace
     constexpr float panTextMaximum = 100.0f;
 } // namespace
 
-const juce::String BalanceProcessor::Parameters::Name { "Balance" };
-const juce::String BalanceProcessor::Parameters::Pan { "Pan" };
-const juce::String BalanceProcessor::Parameters::Gain { "Gain" };
+const juce::String BalanceProcessor::Parameters::Name{ "Balance" };
+const juce::String BalanceProcessor::Parameters::Pan{ "Pan" };
+const juce::String BalanceProcessor::Parameters::Gain{ "Gain" };
 
 BalanceProcessor::Parameters::Parameters (int slot, ParameterDirector& director)
     : pan (director, makeEffectParameterId (Name, Pan, slot), defaultPan,

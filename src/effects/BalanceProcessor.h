@@ -50,8 +50,8 @@ public:
 private:
     [[nodiscard]] float balanceFactor (float balance) const noexcept;
 
-    std::array<float, maxVoices> pans {};  // -1 (left) ... +1 (right)
-    std::array<float, maxVoices> gains {}; // normalised 0 ... 1
+    std::array<float, maxVoices> pans{};  // -1 (left) ... +1 (right)
+    std::array<float, maxVoices> gains{}; // normalised 0 ... 1
     int channel = 0;
 };
 } // namespace cvl

@@ -12,12 +12,10 @@ namespace
     constexpr float secondsPerMs = 0.001f;
 } // namespace
 
-const juce::String DelayProcessor::Parameters::Name { "Delay" };
-const juce::String DelayProcessor::Parameters::DelayTime { "Time" };
-const juce::String DelayProcessor::Parameters::Feedback { "Feedback" };
-const juce::String DelayProcessor::Parameters::Mix { "Mix" };
-
-
+const juce::String DelayProcessor::Parameters::Name{ "Delay" };
+const juce::String DelayProcessor::Parameters::DelayTime{ "Time" };
+const juce::String DelayProcessor::Parameters::Feedback{ "Feedback" };
+const juce::String DelayProcessor::Parameters::Mix{ "Mix" };
 
 void DelayProcessor::setSampleRate (double sampleRate)
 {
@@ -41,7 +39,8 @@ void DelayProcessor::setSampleRate (double sampleRate)
 
 float DelayProcessor::rampStep (const DelayParameters& state) noexcept
 {
-    return std::abs (state.targetDelay - state.currentDelay) / (state.sampleRate * secondsPerMs * state.rampTime);
+    return std::abs (state.targetDelay - state.currentDelay) /
+           (state.sampleRate * secondsPerMs * state.rampTime);
 }
 
 void DelayProcessor::setVoice (std::size_t voice, float newTime, float newFeedback, float newMix) noexcept

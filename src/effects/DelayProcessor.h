@@ -57,7 +57,10 @@ public:
     // Normalised values in 0 ... 1: time 0 is one sample, 1 is 49 ms plus one sample.
     void setVoice (std::size_t voice, float time, float feedback, float mix) noexcept;
 
-    [[nodiscard]] const DelayParameters& getVoice (std::size_t voice) const noexcept { return voiceStates[voice]; }
+    [[nodiscard]] const DelayParameters& getVoice (std::size_t voice) const noexcept
+    {
+        return voiceStates[voice];
+    }
 
 private:
     static float rampStep (const DelayParameters& state) noexcept;
@@ -66,6 +69,6 @@ private:
     float msPerSample = 0.0f;
     float minimumDelay = 0.0f; // samples
     float delaySpan = 0.0f;    // samples
-    std::array<DelayParameters, maxVoices> voiceStates {};
+    std::array<DelayParameters, maxVoices> voiceStates{};
 };
 } // namespace cvl

@@ -20,18 +20,19 @@ namespace
     }
 } // namespace
 
-const juce::String DistortionProcessor::Parameters::Name { "Distortion" };
-const juce::String DistortionProcessor::Parameters::Type { "Type" };
-const juce::String DistortionProcessor::Parameters::Amount { "Amount" };
-const juce::String DistortionProcessor::Parameters::Mix { "Mix" };
+const juce::String DistortionProcessor::Parameters::Name{ "Distortion" };
+const juce::String DistortionProcessor::Parameters::Type{ "Type" };
+const juce::String DistortionProcessor::Parameters::Amount{ "Amount" };
+const juce::String DistortionProcessor::Parameters::Mix{ "Mix" };
 
 DistortionProcessor::Parameters::Parameters (int slot, ParameterDirector& director)
-    : amount (director, makeEffectParameterId (Name, Amount, slot), defaultValue, ParameterTextFunctions::Percent),
+    : amount (director, makeEffectParameterId (Name, Amount, slot), defaultValue,
+              ParameterTextFunctions::Percent),
       mix (director, makeEffectParameterId (Name, Mix, slot), defaultValue, ParameterTextFunctions::Percent)
 {
     const auto typeId = makeEffectParameterId (Name, Type, slot);
-    auto& typeOptions = director.external.addChoice (typeId.toIdentifier(),
-                                                     ParameterHelpers::enumToStringArray<DistortionType>(), 0);
+    auto& typeOptions = director.external.addChoice (
+        typeId.toIdentifier(), ParameterHelpers::enumToStringArray<DistortionType>(), 0);
     typeOptions.name = typeId.name;
     typeOptions.changeCallback = [this] (float value)
     {

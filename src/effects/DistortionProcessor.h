@@ -60,7 +60,7 @@ public:
 private:
     InstanceMap instances;
     DistortionType type = DistortionType::Bitcrush;
-    std::array<float, maxVoices> amounts {};
-    std::array<float, maxVoices> mixes {};
+    std::array<float, maxVoices> amounts{};
+    std::array<float, maxVoices> mixes{};
 };
 } // namespace cvl

@@ -2,5 +2,5 @@
 
 namespace cvl
 {
-const juce::String IEffectProcessor::EffectModClass { "Effect" };
+const juce::String IEffectProcessor::EffectModClass{ "Effect" };
 }

@@ -8,7 +8,7 @@ namespace cvl
 // A view on buffers the engine owns and sized in preparation, so handing it around never allocates.
 struct VoiceBuffers
 {
-    std::array<float*, maxVoices> voices {};
+    std::array<float*, maxVoices> voices{};
     std::size_t numVoices = 0;
     std::size_t numSamples = 0;
 

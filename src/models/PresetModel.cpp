@@ -2,10 +2,10 @@
 
 namespace cvl
 {
-const juce::Identifier PresetModel::CurrentPresetName { "current_preset_name" };
-const juce::Identifier PresetModel::RequestWriteToPath { "request_save_to_path" };
-const juce::Identifier PresetModel::RequestLoadInit { "request_load_init_preset" };
-const juce::String PresetModel::PresetFileExtension { ".corvane" };
+const juce::Identifier PresetModel::CurrentPresetName{ "current_preset_name" };
+const juce::Identifier PresetModel::RequestWriteToPath{ "request_save_to_path" };
+const juce::Identifier PresetModel::RequestLoadInit{ "request_load_init_preset" };
+const juce::String PresetModel::PresetFileExtension{ ".corvane" };
 
 juce::File PresetModel::getDefaultFactoryFolder()
 {
@@ -28,8 +28,8 @@ PresetModel::PresetModel (const juce::File& factoryFolder, const juce::File& use
 
     if (userFolder.getFullPathName() != factoryFolder.getFullPathName())
     {
-        if (userFolder.getFullPathName().isEmpty() || ! userFolder.exists())
-            [[maybe_unused]] const auto created = userFolder.createDirectory();
+        if (userFolder.getFullPathName().isEmpty() || ! userFolder.exists()) [[maybe_unused]]
+            const auto created = userFolder.createDirectory();
         user.addUpdateHandler (&names);
         user.addUpdateHandler (&paths);
         user.initialize (userFolder, this);
@@ -55,7 +55,7 @@ bool PresetModel::isDirectorySuitable (const juce::File& folder) const
 {
     auto suitable = false;
     for (const auto& entry : folder.findChildFiles (juce::File::findFilesAndDirectories, false, "*",
-                                                   juce::File::FollowSymlinks::yes))
+                                                    juce::File::FollowSymlinks::yes))
         suitable = (entry.isDirectory() ? isDirectorySuitable (entry) : isFileSuitable (entry)) || suitable;
     return suitable;
 }

@@ -6,10 +6,11 @@ namespace cvl
 {
 namespace
 {
-constexpr std::size_t saveBufferBytes = 32768;
+    constexpr std::size_t saveBufferBytes = 32768;
 }
 
-PresetModelSync::PresetModelSync (juce::ValueTree r, exl::PluginProcessor& p) : root (std::move (r)), processor (p)
+PresetModelSync::PresetModelSync (juce::ValueTree r, exl::PluginProcessor& p)
+    : root (std::move (r)), processor (p)
 {
     root.addListener (this);
     setSelectionModelValueTree (root);
@@ -27,7 +28,10 @@ void PresetModelSync::valueTreePropertyChanged (juce::ValueTree& node, const juc
         selectIfSaved (node);
 }
 
-void PresetModelSync::valueTreeChildAdded (juce::ValueTree&, juce::ValueTree& child) { selectIfSaved (child); }
+void PresetModelSync::valueTreeChildAdded (juce::ValueTree&, juce::ValueTree& child)
+{
+    selectIfSaved (child);
+}
 
 void PresetModelSync::onTreeSelectionChanged (juce::ValueTree node)
 {
@@ -42,7 +46,8 @@ void PresetModelSync::onTreeSelectionChanged (juce::ValueTree node)
     if (! juce::File (path).loadFileAsData (block))
         return;
     processor.setStateInformation (block.getData(), static_cast<int> (block.getSize()));
-    root.setProperty (PresetModel::CurrentPresetName, juce::File (path).getFileNameWithoutExtension(), nullptr);
+    root.setProperty (PresetModel::CurrentPresetName, juce::File (path).getFileNameWithoutExtension(),
+                      nullptr);
 }
 
 void PresetModelSync::save (juce::ValueTree& node)

@@ -17,7 +17,7 @@ float Frequency::toNormalised (float hz) noexcept
     return root * root;
 }
 
-const juce::NormalisableRange<float> Frequency::Range {
+const juce::NormalisableRange<float> Frequency::Range{
     minimumHz,
     minimumHz + spanHz,
     [] (float, float, float normalised) { return toHz (normalised); },

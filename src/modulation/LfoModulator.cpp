@@ -17,11 +17,16 @@ namespace
     {
         switch (shape)
         {
-            case LfoShape::Sine: return Fast::sin (twoPi * p - pi);
-            case LfoShape::Cosine: return Fast::cos (twoPi * p - pi);
-            case LfoShape::Bounce: return 2.0f * Fast::sin (pi * p) - 1.0f;
-            case LfoShape::Square: return p < 0.5f ? -1.0f : 1.0f;
-            case LfoShape::Saw: return 2.0f * p - 1.0f;
+            case LfoShape::Sine:
+                return Fast::sin (twoPi * p - pi);
+            case LfoShape::Cosine:
+                return Fast::cos (twoPi * p - pi);
+            case LfoShape::Bounce:
+                return 2.0f * Fast::sin (pi * p) - 1.0f;
+            case LfoShape::Square:
+                return p < 0.5f ? -1.0f : 1.0f;
+            case LfoShape::Saw:
+                return 2.0f * p - 1.0f;
             case LfoShape::Triangle:
             default:
             {
@@ -34,8 +39,9 @@ namespace
 
 TempoSyncUtility::Type LfoModulator::getSyncType() const noexcept
 {
-    return syncType < ParameterHelpers::enumCount<TempoSyncUtility::Type> ? static_cast<TempoSyncUtility::Type> (syncType)
-                                                                           : TempoSyncUtility::Type::Free;
+    return syncType < ParameterHelpers::enumCount<TempoSyncUtility::Type>
+               ? static_cast<TempoSyncUtility::Type> (syncType)
+               : TempoSyncUtility::Type::Free;
 }
 
 float LfoModulator::getValue() const noexcept

@@ -22,9 +22,9 @@ LfoModulatorController::ParameterIds::ParameterIds (int index)
     scale = { "Scale", scope, {} };
 }
 
-LfoModulatorController::LfoModulatorController (ParameterDirector& director, const ParameterIds& ids, LfoModulator& l)
-    : lfo (&l),
-      frequency (director, ids.frequency, 0.0f, ParameterTextFunctions::Percent),
+LfoModulatorController::LfoModulatorController (ParameterDirector& director, const ParameterIds& ids,
+                                                LfoModulator& l)
+    : lfo (&l), frequency (director, ids.frequency, 0.0f, ParameterTextFunctions::Percent),
       scale (director, ids.scale, 1.0f, ParameterTextFunctions::Percent),
       phaseRandom (juce::Random::getSystemRandom().nextInt64())
 {
@@ -33,10 +33,11 @@ LfoModulatorController::LfoModulatorController (ParameterDirector& director, con
 
     auto& shapeOptions = director.external.addChoice (ids.shape.toIdentifier(),
                                                       ParameterHelpers::enumToStringArray<LfoShape>(), 0);
-    shapeOptions.changeCallback = [this] (float value) { lfo->setShape (static_cast<int> (std::round (value))); };
+    shapeOptions.changeCallback = [this] (float value)
+    { lfo->setShape (static_cast<int> (std::round (value))); };
 
-    auto& syncOptions = director.external.addChoice (ids.syncType.toIdentifier(),
-                                                     ParameterHelpers::enumToStringArray<TempoSyncUtility::Type>(), 0);
+    auto& syncOptions = director.external.addChoice (
+        ids.syncType.toIdentifier(), ParameterHelpers::enumToStringArray<TempoSyncUtility::Type>(), 0);
     syncOptions.changeCallback = [this] (float value)
     {
         lfo->setSyncType (static_cast<std::size_t> (std::max (0.0f, std::round (value))));

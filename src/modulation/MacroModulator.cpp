@@ -4,7 +4,10 @@
 
 namespace cvl
 {
-juce::Identifier MacroModulator::CreateId (int index) { return juce::Identifier ("Macro_" + juce::String (index)); }
+juce::Identifier MacroModulator::CreateId (int index)
+{
+    return juce::Identifier ("Macro_" + juce::String (index));
+}
 
 MacroModulator::MacroModulator (ParameterDirector& director, int index)
 {

@@ -32,8 +32,8 @@ enum class PolyModulatorId
     VectorSpace3X,
     VectorSpace3Y
 };
-BOOST_DESCRIBE_ENUM (PolyModulatorId, VectorSpace1X, VectorSpace1Y, VectorSpace2X, VectorSpace2Y, VectorSpace3X,
-                     VectorSpace3Y)
+BOOST_DESCRIBE_ENUM (PolyModulatorId, VectorSpace1X, VectorSpace1Y, VectorSpace2X, VectorSpace2Y,
+                     VectorSpace3X, VectorSpace3Y)
 
 inline constexpr std::size_t maxVoices = 16;
 
@@ -49,8 +49,14 @@ struct ModulatorsImpl
     using ValueTable = std::array<Value, Count>;
     using AtomicValueTable = std::array<AtomicValue, Count>;
 
-    [[nodiscard]] static constexpr std::size_t index (Id id) noexcept { return static_cast<std::size_t> (id); }
-    [[nodiscard]] static constexpr std::string_view name (Id id) noexcept { return ParameterHelpers::enumName (id); }
+    [[nodiscard]] static constexpr std::size_t index (Id id) noexcept
+    {
+        return static_cast<std::size_t> (id);
+    }
+    [[nodiscard]] static constexpr std::string_view name (Id id) noexcept
+    {
+        return ParameterHelpers::enumName (id);
+    }
     [[nodiscard]] static juce::String nameString (Id id)
     {
         const auto n = name (id);
@@ -86,7 +92,9 @@ class IPolyModulatorValuesAccess
 public:
     virtual ~IPolyModulatorValuesAccess() = default;
     // Only row `id` of `out` changes; an id outside the enumeration reads and writes row 0.
-    virtual void fillTransformedPolyModulationValueTable (PolyModulators::ValueTable& out, PolyModulatorId id) = 0;
-    virtual void fillInitialPolyModulationValueTable (PolyModulators::ValueTable& out, PolyModulatorId id) = 0;
+    virtual void fillTransformedPolyModulationValueTable (PolyModulators::ValueTable& out,
+                                                          PolyModulatorId id) = 0;
+    virtual void fillInitialPolyModulationValueTable (PolyModulators::ValueTable& out,
+                                                      PolyModulatorId id) = 0;
 };
 } // namespace cvl

@@ -8,10 +8,13 @@ std::size_t TempoSync::lockLengthIndex (TempoSyncUtility::Type type, std::size_t
 {
     switch (type)
     {
-        case TempoSyncUtility::Type::Standard: return index & ~std::size_t { 1 };
-        case TempoSyncUtility::Type::Triplet: return index | std::size_t { 1 };
+        case TempoSyncUtility::Type::Standard:
+            return index & ~std::size_t{ 1 };
+        case TempoSyncUtility::Type::Triplet:
+            return index | std::size_t{ 1 };
         case TempoSyncUtility::Type::Free:
-        default: return index;
+        default:
+            return index;
     }
 }
 

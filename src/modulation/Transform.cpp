@@ -46,7 +46,8 @@ namespace
 
     VectorSpace::Vector warp (VectorSpace::Vector v, float x, float y) noexcept
     {
-        return { std::sin (twoPi * y * v.y + warpFactor * x * v.x), std::sin (twoPi * x * v.x + warpFactor * y + v.y) };
+        return { std::sin (twoPi * y * v.y + warpFactor * x * v.x),
+                 std::sin (twoPi * x * v.x + warpFactor * y + v.y) };
     }
 } // namespace
 
@@ -70,15 +71,23 @@ VectorSpace::Vector Transform::perform (const VectorSpace::Vector& v) const noex
 
     switch (static_cast<Type> (type))
     {
-        case Type::Translate: return { v.x + x, v.y + y };
-        case Type::Scale: return { v.x * x, v.y * y };
-        case Type::Rotate: return rotate (v, x);
-        case Type::Modulo: return modulo (v, x, y);
-        case Type::Cosine: return cosine (v, x, y);
-        case Type::Swirl: return swirl (v, x, y);
-        case Type::Warp: return warp (v, x, y);
+        case Type::Translate:
+            return { v.x + x, v.y + y };
+        case Type::Scale:
+            return { v.x * x, v.y * y };
+        case Type::Rotate:
+            return rotate (v, x);
+        case Type::Modulo:
+            return modulo (v, x, y);
+        case Type::Cosine:
+            return cosine (v, x, y);
+        case Type::Swirl:
+            return swirl (v, x, y);
+        case Type::Warp:
+            return warp (v, x, y);
         case Type::None:
-        default: return v;
+        default:
+            return v;
     }
 }
 } // namespace cvl

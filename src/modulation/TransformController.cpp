@@ -6,7 +6,8 @@ namespace cvl
 {
 TransformController::ParameterIds::ParameterIds (int spaceIndex, int transformIndex)
 {
-    const auto scope = "VectorSpace" + juce::String (spaceIndex) + "Transform" + juce::String (transformIndex);
+    const auto scope =
+        "VectorSpace" + juce::String (spaceIndex) + "Transform" + juce::String (transformIndex);
     x = { "X", scope, {} };
     y = { "Y", scope, {} };
     type = { "Type", scope, {} };
@@ -14,13 +15,13 @@ TransformController::ParameterIds::ParameterIds (int spaceIndex, int transformIn
 }
 
 TransformController::TransformController (ParameterDirector& director, const ParameterIds& ids, Transform& t)
-    : transform (&t),
-      x (director, ids.x, 0.0f, ParameterTextFunctions::BigPercent),
+    : transform (&t), x (director, ids.x, 0.0f, ParameterTextFunctions::BigPercent),
       y (director, ids.y, 0.0f, ParameterTextFunctions::BigPercent)
 {
-    auto& typeOptions = director.external.addChoice (ids.type.toIdentifier(),
-                                                     ParameterHelpers::enumToStringArray<Transform::Type>(), 0);
-    typeOptions.changeCallback = [this] (float value) { transform->type = static_cast<int> (std::round (value)); };
+    auto& typeOptions = director.external.addChoice (
+        ids.type.toIdentifier(), ParameterHelpers::enumToStringArray<Transform::Type>(), 0);
+    typeOptions.changeCallback = [this] (float value)
+    { transform->type = static_cast<int> (std::round (value)); };
 
     auto& enableOptions = director.external.addBool (ids.enable.toIdentifier(), true);
     enableOptions.changeCallback = [this] (float value) { transform->enabled = value != 0.0f; };

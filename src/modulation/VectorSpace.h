@@ -18,8 +18,8 @@ public:
         float y = 0.0f;
     };
 
-    std::array<float, maxVoices> x {};
-    std::array<float, maxVoices> y {};
+    std::array<float, maxVoices> x{};
+    std::array<float, maxVoices> y{};
     std::size_t size = maxVoices;
 
     // out[i] = t.perform ((x[i], y[i])) for every slot; out may be this space itself.

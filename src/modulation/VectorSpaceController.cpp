@@ -13,34 +13,40 @@ namespace
     {
         switch (shape)
         {
-            case VectorSpaceShapes::Horizontal: return { d, 0.0f };
-            case VectorSpaceShapes::Vertical: return { 0.0f, d };
-            case VectorSpaceShapes::Identity: return { d, d };
-            case VectorSpaceShapes::Inverse: return { d, -d };
-            case VectorSpaceShapes::Curves: return { d * std::abs (d), std::sin ((d + 1.0f) * halfPi - halfPi) };
-            case VectorSpaceShapes::Pyramid: return slot % 2 == 0 ? VectorSpace::Vector { 0.0f, d } : VectorSpace::Vector { d, 0.0f };
+            case VectorSpaceShapes::Horizontal:
+                return { d, 0.0f };
+            case VectorSpaceShapes::Vertical:
+                return { 0.0f, d };
+            case VectorSpaceShapes::Identity:
+                return { d, d };
+            case VectorSpaceShapes::Inverse:
+                return { d, -d };
+            case VectorSpaceShapes::Curves:
+                return { d * std::abs (d), std::sin ((d + 1.0f) * halfPi - halfPi) };
+            case VectorSpaceShapes::Pyramid:
+                return slot % 2 == 0 ? VectorSpace::Vector{ 0.0f, d } : VectorSpace::Vector{ d, 0.0f };
             case VectorSpaceShapes::Circle:
-            default: return { std::sin (angle), std::cos (angle) };
+            default:
+                return { std::sin (angle), std::cos (angle) };
         }
     }
 } // namespace
 
 VectorSpaceController::ParameterIds::ParameterIds (int spaceIndex)
-    : shape { "Shape", "VectorSpace" + juce::String (spaceIndex), {} }
+    : shape{ "Shape", "VectorSpace" + juce::String (spaceIndex), {} }
 {
 }
 
 VectorSpaceController::VectorSpaceController (ParameterDirector& director, int index, VectorSpaceProcessor& p)
-    : processor (&p),
-      transformControllers { {
-          { director, TransformController::ParameterIds (index, 1), p.transforms[0] },
-          { director, TransformController::ParameterIds (index, 2), p.transforms[1] },
-          { director, TransformController::ParameterIds (index, 3), p.transforms[2] },
-          { director, TransformController::ParameterIds (index, 4), p.transforms[3] },
-      } }
+    : processor (&p), transformControllers{ {
+                          { director, TransformController::ParameterIds (index, 1), p.transforms[0] },
+                          { director, TransformController::ParameterIds (index, 2), p.transforms[1] },
+                          { director, TransformController::ParameterIds (index, 3), p.transforms[2] },
+                          { director, TransformController::ParameterIds (index, 4), p.transforms[3] },
+                      } }
 {
     auto& options = director.external.addChoice (ParameterIds (index).shape.toIdentifier(),
-                                                  ParameterHelpers::enumToStringArray<VectorSpaceShapes>(), 0);
+                                                 ParameterHelpers::enumToStringArray<VectorSpaceShapes>(), 0);
     options.changeCallback = [this] (float value)
     {
         shape = static_cast<int> (std::round (value));

@@ -10,7 +10,7 @@ namespace cvl
 struct VectorSpaceProcessor
 {
     std::size_t voiceCount = 0;
-    std::array<Transform, 4> transforms {};
+    std::array<Transform, 4> transforms{};
     VectorSpace initial;
     VectorSpace transformed;
 

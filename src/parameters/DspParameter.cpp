@@ -12,7 +12,8 @@ DspParameter::DspParameter (ParameterDirector& director, const ParameterId& id, 
 
     for (const auto& [modulator, modulatorName] : PolyModulators::IdNameArray)
     {
-        const ParameterId amountId { id.name, id.modClass, juce::String (modulatorName.data(), modulatorName.size()) };
+        const ParameterId amountId{ id.name, id.modClass,
+                                    juce::String (modulatorName.data(), modulatorName.size()) };
         auto& amountOptions = director.internal.addFloat (amountId.toIdentifier(), { -1.0f, 1.0f }, 0.0f);
         amountOptions.changeCallback = [this, index = PolyModulators::index (modulator)] (float value)
         { amounts[index] = value; };

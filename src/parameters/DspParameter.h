@@ -21,12 +21,15 @@ public:
 
     [[nodiscard]] const std::array<float, maxVoices>& getValues() const noexcept { return values; }
     [[nodiscard]] float getBase() const noexcept { return base; }
-    [[nodiscard]] const std::array<float, PolyModulators::Count>& getAmounts() const noexcept { return amounts; }
+    [[nodiscard]] const std::array<float, PolyModulators::Count>& getAmounts() const noexcept
+    {
+        return amounts;
+    }
 
 private:
     float base = 0.0f;
-    std::array<float, PolyModulators::Count> amounts {};
-    std::array<float, maxVoices> values {};
+    std::array<float, PolyModulators::Count> amounts{};
+    std::array<float, maxVoices> values{};
 
     JUCE_DECLARE_NON_COPYABLE (DspParameter)
 };

@@ -4,11 +4,11 @@ namespace cvl
 {
 namespace
 {
-    const juce::NormalisableRange<float> bipolarRange { -1.0f, 1.0f };
+    const juce::NormalisableRange<float> bipolarRange{ -1.0f, 1.0f };
 }
 
-ModulatedParameter::ModulatedParameter (ParameterDirector& director, const ParameterId& id, float defaultValue,
-                                        const exl::TextFunction& textFunction)
+ModulatedParameter::ModulatedParameter (ParameterDirector& director, const ParameterId& id,
+                                        float defaultValue, const exl::TextFunction& textFunction)
 {
     auto& baseOptions = director.external.addFloat (id.toIdentifier(), bipolarRange, defaultValue);
     baseOptions.name = id.name;
@@ -18,7 +18,8 @@ ModulatedParameter::ModulatedParameter (ParameterDirector& director, const Param
 
     for (const auto& [modulator, modulatorName] : MonoModulators::IdNameArray)
     {
-        const ParameterId amountId { id.name, id.modClass, juce::String (modulatorName.data(), modulatorName.size()) };
+        const ParameterId amountId{ id.name, id.modClass,
+                                    juce::String (modulatorName.data(), modulatorName.size()) };
         auto& amountOptions = director.internal.addFloat (amountId.toIdentifier(), bipolarRange, 0.0f);
         amountOptions.changeCallback = [this, index = MonoModulators::index (modulator)] (float value)
         { amounts[index] = value; };

@@ -24,7 +24,7 @@ public:
     [[nodiscard]] const MonoModulators::ValueTable& getAmounts() const noexcept { return amounts; }
 
 private:
-    MonoModulators::ValueTable amounts {};
+    MonoModulators::ValueTable amounts{};
     float base = 0.0f;
 
     JUCE_DECLARE_NON_COPYABLE (ModulatedParameter)

@@ -13,7 +13,8 @@
 namespace cvl::ParameterHelpers
 {
 template <typename Enum>
-inline constexpr std::size_t enumCount = boost::mp11::mp_size<boost::describe::describe_enumerators<Enum>>::value;
+inline constexpr std::size_t enumCount =
+    boost::mp11::mp_size<boost::describe::describe_enumerators<Enum>>::value;
 
 // (enumerator, name) pairs in enumerator order, from the enumeration's description.
 template <typename Enum>
@@ -22,10 +23,12 @@ using IdNameArray = std::array<std::pair<Enum, std::string_view>, enumCount<Enum
 template <typename Enum>
 constexpr IdNameArray<Enum> makeIdNameArray()
 {
-    IdNameArray<Enum> names {};
+    IdNameArray<Enum> names{};
     std::size_t index = 0;
     boost::mp11::mp_for_each<boost::describe::describe_enumerators<Enum>> (
-        [&] (auto descriptor) { names[index++] = { descriptor.value, std::string_view (descriptor.name) }; });
+        [&] (auto descriptor) {
+            names[index++] = { descriptor.value, std::string_view (descriptor.name) };
+        });
     return names;
 }
 

@@ -46,7 +46,8 @@ juce::String ParameterId::toDisplayString (const juce::String& text)
             words << ' ';
             continue;
         }
-        if (juce::CharacterFunctions::isUpperCase (character) || juce::CharacterFunctions::isDigit (character))
+        if (juce::CharacterFunctions::isUpperCase (character) ||
+            juce::CharacterFunctions::isDigit (character))
             words << ' ';
         words << juce::String::charToString (character);
     }

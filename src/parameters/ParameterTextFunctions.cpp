@@ -15,8 +15,8 @@ namespace
     juce::String percentText (float hundredths)
     {
         return ParameterTextFunctions::padLeft (ParameterTextFunctions::roundedNumber (std::abs (hundredths)),
-                                                percentDigits, '0')
-               + "%";
+                                                percentDigits, '0') +
+               "%";
     }
 
     juce::String signedPercentText (float hundredths)
@@ -26,10 +26,12 @@ namespace
     }
 } // namespace
 
-juce::String ParameterTextFunctions::padLeft (const juce::String& text, int length, juce::juce_wchar character)
+juce::String ParameterTextFunctions::padLeft (const juce::String& text, int length,
+                                              juce::juce_wchar character)
 {
     const auto missing = length - text.length();
-    return missing > 0 ? juce::String::repeatedString (juce::String::charToString (character), missing) + text : text;
+    return missing > 0 ? juce::String::repeatedString (juce::String::charToString (character), missing) + text
+                       : text;
 }
 
 juce::String ParameterTextFunctions::roundedNumber (float value)

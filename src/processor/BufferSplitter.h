@@ -23,10 +23,12 @@ public:
 
     // Calls processSubBlock (juce::AudioBuffer<float>& view, double startBeat) for each sub-block.
     template <typename ProcessSubBlock>
-    void process (juce::AudioBuffer<float>& buffer, juce::AudioPlayHead* playHead, ProcessSubBlock&& processSubBlock)
+    void process (juce::AudioBuffer<float>& buffer, juce::AudioPlayHead* playHead,
+                  ProcessSubBlock&& processSubBlock)
     {
         const auto numSamples = buffer.getNumSamples();
-        const auto position = playHead != nullptr ? playHead->getPosition() : juce::Optional<juce::AudioPlayHead::PositionInfo>();
+        const auto position = playHead != nullptr ? playHead->getPosition()
+                                                  : juce::Optional<juce::AudioPlayHead::PositionInfo>();
 
         // A tempo that is not a finite number holds the counted position where it is; counting with
         // it would leave the position infinite for good.
@@ -49,7 +51,8 @@ public:
         {
             const auto length = std::min (subBlockLength, numSamples - start);
             // Refers to the host's channels; up to 32 channel pointers live inside the buffer object.
-            juce::AudioBuffer<float> view (buffer.getArrayOfWritePointers(), buffer.getNumChannels(), start, length);
+            juce::AudioBuffer<float> view (buffer.getArrayOfWritePointers(), buffer.getNumChannels(), start,
+                                           length);
             processSubBlock (view, startBeat);
             startBeat += length * beatsPerSample;
         }

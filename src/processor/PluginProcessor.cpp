@@ -1,14 +1,14 @@
 #include "PluginProcessor.h"
 
-#include "parameters/ParameterTextFunctions.h"
 #include "models/PresetModel.h"
 #include "models/PresetModelSync.h"
+#include "parameters/ParameterTextFunctions.h"
 #include "processor/EditorFactory.h"
 
 #include <CorvaneStarterPreset.h>
 
-const juce::Identifier CorvaneAudioProcessor::BypassParameter { "Bypass" };
-const juce::Identifier CorvaneAudioProcessor::VoiceCountParameter { "VoiceCount" };
+const juce::Identifier CorvaneAudioProcessor::BypassParameter{ "Bypass" };
+const juce::Identifier CorvaneAudioProcessor::VoiceCountParameter{ "VoiceCount" };
 
 namespace
 {
@@ -19,13 +19,13 @@ CorvaneAudioProcessor::CorvaneAudioProcessor()
     : exl::PluginProcessor (BusesProperties()
                                 .withInput ("Input", juce::AudioChannelSet::stereo(), true)
                                 .withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
-      macros { {
+      macros{ {
           { parameterDirector, 1 },
           { parameterDirector, 2 },
           { parameterDirector, 3 },
           { parameterDirector, 4 },
       } },
-      lfoControllers { {
+      lfoControllers{ {
           { parameterDirector, LfoIds (1), lfos[0] },
           { parameterDirector, LfoIds (2), lfos[1] },
           { parameterDirector, LfoIds (3), lfos[2] },
@@ -33,7 +33,7 @@ CorvaneAudioProcessor::CorvaneAudioProcessor()
           { parameterDirector, LfoIds (5), lfos[4] },
           { parameterDirector, LfoIds (6), lfos[5] },
       } },
-      vectorSpaceControllers { {
+      vectorSpaceControllers{ {
           { parameterDirector, 1, vectorSpaces[0] },
           { parameterDirector, 2, vectorSpaces[1] },
           { parameterDirector, 3, vectorSpaces[2] },
@@ -44,7 +44,8 @@ CorvaneAudioProcessor::CorvaneAudioProcessor()
     declareParameters();
     createParameters();
     // The starter sound; its values reach the audio objects at the first block's dispatch.
-    setStateInformation (CorvaneStarterPreset::StarterPreset_corvane, CorvaneStarterPreset::StarterPreset_corvaneSize);
+    setStateInformation (CorvaneStarterPreset::StarterPreset_corvane,
+                         CorvaneStarterPreset::StarterPreset_corvaneSize);
 }
 
 // The sync is declared last so that it goes first.
@@ -72,7 +73,8 @@ void CorvaneAudioProcessor::declareVoiceCount()
     options.textFunction = cvl::ParameterTextFunctions::Discrete;
     options.changeCallback = [this] (float value)
     {
-        const auto voices = std::clamp (static_cast<int> (std::round (value)), 1, static_cast<int> (cvl::maxVoices));
+        const auto voices =
+            std::clamp (static_cast<int> (std::round (value)), 1, static_cast<int> (cvl::maxVoices));
         onVoiceCountChanged (voices);
         for (std::size_t k = 0; k < vectorSpaces.size(); ++k)
         {
@@ -190,8 +192,10 @@ void CorvaneAudioProcessor::publishValues() noexcept
                 table[2 * k + 1][voice].store (space.y[voice]);
         }
     };
-    publish (publishedTransformedPolyValues, [] (const cvl::VectorSpaceProcessor& p) -> const cvl::VectorSpace& { return p.transformed; });
-    publish (publishedInitialPolyValues, [] (const cvl::VectorSpaceProcessor& p) -> const cvl::VectorSpace& { return p.initial; });
+    publish (publishedTransformedPolyValues,
+             [] (const cvl::VectorSpaceProcessor& p) -> const cvl::VectorSpace& { return p.transformed; });
+    publish (publishedInitialPolyValues,
+             [] (const cvl::VectorSpaceProcessor& p) -> const cvl::VectorSpace& { return p.initial; });
 }
 
 juce::AudioProcessorParameter* CorvaneAudioProcessor::getBypassParameter() const
@@ -209,8 +213,7 @@ void CorvaneAudioProcessor::fillMonoModulationValueTable (cvl::MonoModulators::V
 
 namespace
 {
-void copyPolyRow (const cvl::PolyModulators::AtomicValueTable& from,
-                  cvl::PolyModulators::ValueTable& to,
+void copyPolyRow (const cvl::PolyModulators::AtomicValueTable& from, cvl::PolyModulators::ValueTable& to,
                   cvl::PolyModulatorId id) noexcept
 {
     auto row = cvl::PolyModulators::index (id);
@@ -222,13 +225,13 @@ void copyPolyRow (const cvl::PolyModulators::AtomicValueTable& from,
 } // namespace
 
 void CorvaneAudioProcessor::fillTransformedPolyModulationValueTable (cvl::PolyModulators::ValueTable& out,
-                                                                      cvl::PolyModulatorId id)
+                                                                     cvl::PolyModulatorId id)
 {
     copyPolyRow (publishedTransformedPolyValues, out, id);
 }
 
 void CorvaneAudioProcessor::fillInitialPolyModulationValueTable (cvl::PolyModulators::ValueTable& out,
-                                                                  cvl::PolyModulatorId id)
+                                                                 cvl::PolyModulatorId id)
 {
     copyPolyRow (publishedInitialPolyValues, out, id);
 }

@@ -38,8 +38,10 @@ public:
     juce::AudioProcessorEditor* createEditor() override;
 
     void fillMonoModulationValueTable (cvl::MonoModulators::ValueTable& out) override;
-    void fillTransformedPolyModulationValueTable (cvl::PolyModulators::ValueTable& out, cvl::PolyModulatorId id) override;
-    void fillInitialPolyModulationValueTable (cvl::PolyModulators::ValueTable& out, cvl::PolyModulatorId id) override;
+    void fillTransformedPolyModulationValueTable (cvl::PolyModulators::ValueTable& out,
+                                                  cvl::PolyModulatorId id) override;
+    void fillInitialPolyModulationValueTable (cvl::PolyModulators::ValueTable& out,
+                                              cvl::PolyModulatorId id) override;
 
     // Raised by each open editor, lowered when it closes; values are published only while above 0.
     std::atomic<int>& getOpenEditorCount() noexcept { return openEditorCount; }
@@ -62,7 +64,7 @@ private:
     void processSubBlock (juce::AudioBuffer<float>& subBlock, double startBeat) noexcept;
     void publishValues() noexcept;
 
-    std::atomic<int> openEditorCount { 0 };
+    std::atomic<int> openEditorCount{ 0 };
     cvl::ParameterDirector parameterDirector;
     bool bypassed = false;
     cvl::BufferSplitter splitter;
@@ -70,15 +72,15 @@ private:
 
     // The signal path, in processing order.
     std::array<cvl::MacroModulator, 4> macros;
-    std::array<cvl::LfoModulator, 6> lfos {};
+    std::array<cvl::LfoModulator, 6> lfos{};
     std::array<cvl::LfoModulatorController, 6> lfoControllers;
-    cvl::VectorSpaceProcessors vectorSpaces {};
+    cvl::VectorSpaceProcessors vectorSpaces{};
     std::array<cvl::VectorSpaceController, 3> vectorSpaceControllers;
 
-    cvl::MonoModulators::ValueTable monoValues {};
-    cvl::MonoModulators::AtomicValueTable publishedMonoValues {};
-    cvl::PolyModulators::AtomicValueTable publishedInitialPolyValues {};
-    cvl::PolyModulators::AtomicValueTable publishedTransformedPolyValues {};
+    cvl::MonoModulators::ValueTable monoValues{};
+    cvl::MonoModulators::AtomicValueTable publishedMonoValues{};
+    cvl::PolyModulators::AtomicValueTable publishedInitialPolyValues{};
+    cvl::PolyModulators::AtomicValueTable publishedTransformedPolyValues{};
 
     exl::dsp::SafetyLimiter limiter;
     cvl::CorvaneProcessor engine;

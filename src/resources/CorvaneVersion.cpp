@@ -6,7 +6,8 @@ namespace CorvaneVersion
 {
 juce::String GetBuildNumberString()
 {
-    const auto text = juce::String::fromUTF8 (CorvaneVersionBin::VERSION_txt, CorvaneVersionBin::VERSION_txtSize);
+    const auto text =
+        juce::String::fromUTF8 (CorvaneVersionBin::VERSION_txt, CorvaneVersionBin::VERSION_txtSize);
     juce::String result;
     for (const auto character : text)
         if (! juce::CharacterFunctions::isWhitespace (character))

@@ -11,14 +11,14 @@ TEST (BalanceProcessor, ScalesEachVoiceByItsSideAndLevel)
         float panValue, gainValue, expectedFactor;
     };
     const Case cases[] = {
-        { 0, 0.5f, 0.8f, 1.0f },    { 1, 0.5f, 0.8f, 1.0f },    // centre at unity gain passes unchanged
-        { 0, 0.0f, 0.8f, 1.0f },    { 1, 0.0f, 0.8f, 0.0f },    // hard left
-        { 0, 1.0f, 0.8f, 0.0f },    { 1, 1.0f, 0.8f, 1.0f },    // hard right
-        { 0, 0.75f, 0.8f, 0.5f },   { 1, 0.25f, 0.8f, 0.5f },   // half way to the other side
-        { 0, 0.25f, 0.8f, 1.0f },   { 1, 0.75f, 0.8f, 1.0f },   // towards its own side
-        { 0, 0.5f, 0.0f, 0.0f },    { 1, 0.3f, 0.0f, 0.0f },    // no gain
-        { 0, 0.5f, 1.0f, 1.25f },   { 1, 0.5f, 0.4f, 0.5f },    // level relative to 0.8
-        { 2, 0.25f, 1.0f, 0.625f }, { 10, 1.0f, 0.8f, 1.0f },   // further channels are right-hand
+        { 0, 0.5f, 0.8f, 1.0f },    { 1, 0.5f, 0.8f, 1.0f },  // centre at unity gain passes unchanged
+        { 0, 0.0f, 0.8f, 1.0f },    { 1, 0.0f, 0.8f, 0.0f },  // hard left
+        { 0, 1.0f, 0.8f, 0.0f },    { 1, 1.0f, 0.8f, 1.0f },  // hard right
+        { 0, 0.75f, 0.8f, 0.5f },   { 1, 0.25f, 0.8f, 0.5f }, // half way to the other side
+        { 0, 0.25f, 0.8f, 1.0f },   { 1, 0.75f, 0.8f, 1.0f }, // towards its own side
+        { 0, 0.5f, 0.0f, 0.0f },    { 1, 0.3f, 0.0f, 0.0f },  // no gain
+        { 0, 0.5f, 1.0f, 1.25f },   { 1, 0.5f, 0.4f, 0.5f },  // level relative to 0.8
+        { 2, 0.25f, 1.0f, 0.625f }, { 10, 1.0f, 0.8f, 1.0f }, // further channels are right-hand
     };
     for (const auto& c : cases)
     {

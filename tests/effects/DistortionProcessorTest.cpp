@@ -97,7 +97,7 @@ TEST (DistortionProcessor, EveryTypeFollowsItsPlainFormula)
                 processor.setType (type);
                 processor.setVoice (0, amount, mix);
                 processor.setVoice (1, amount, 0.0f); // dry: passes its input unchanged
-                ReferenceShaper reference { type, amount };
+                ReferenceShaper reference{ type, amount };
                 std::size_t start = 0;
                 for (const auto length : blockLengths)
                 {
@@ -112,8 +112,8 @@ TEST (DistortionProcessor, EveryTypeFollowsItsPlainFormula)
                         const auto x = input[i];
                         const auto expected = x * (1.0f - mix) + mix * reference.shape (x, start + i);
                         ASSERT_NEAR (voices.buffers[0][i], expected, reference.tolerance (x, mix))
-                            << cvl::ParameterHelpers::enumName (type) << ", amount " << amount << ", mix " << mix
-                            << ", sample " << start + i;
+                            << cvl::ParameterHelpers::enumName (type) << ", amount " << amount << ", mix "
+                            << mix << ", sample " << start + i;
                         ASSERT_EQ (voices.buffers[1][i], x);
                     }
                     start += length;
@@ -129,10 +129,10 @@ TEST (DistortionProcessor, KnownPointsOfTheShapes)
         float amount, x, expected;
     };
     const Case cases[] = {
-        { DistortionType::Bitcrush, 1.0f, 0.1f, 0.0f },  { DistortionType::Bitcrush, 1.0f, 0.2f, 0.25f },
+        { DistortionType::Bitcrush, 1.0f, 0.1f, 0.0f },    { DistortionType::Bitcrush, 1.0f, 0.2f, 0.25f },
         { DistortionType::Bitcrush, 1.0f, -0.2f, -0.25f }, { DistortionType::HardClip, 1.0f, 0.019f, 0.95f },
-        { DistortionType::HardClip, 1.0f, 0.021f, 1.0f }, { DistortionType::HardClip, 1.0f, -0.5f, -1.0f },
-        { DistortionType::Rectify, 0.0f, -0.3f, 0.3f },  { DistortionType::Rectify, 0.0f, 0.3f, 0.3f },
+        { DistortionType::HardClip, 1.0f, 0.021f, 1.0f },  { DistortionType::HardClip, 1.0f, -0.5f, -1.0f },
+        { DistortionType::Rectify, 0.0f, -0.3f, 0.3f },    { DistortionType::Rectify, 0.0f, 0.3f, 0.3f },
     };
     for (const auto& c : cases)
     {
@@ -153,7 +153,7 @@ TEST (DistortionProcessor, SampleAndHoldRunsOnWhileDryAndWhileSwitchedAway)
 {
     cvl::DistortionProcessor processor;
     processor.setType (DistortionType::SampleAndHold);
-    ReferenceShaper reference { DistortionType::SampleAndHold, 0.5f };
+    ReferenceShaper reference{ DistortionType::SampleAndHold, 0.5f };
     std::size_t start = 0;
     const std::pair<DistortionType, float> blocks[] = { { DistortionType::SampleAndHold, 0.0f },
                                                         { DistortionType::SampleAndHold, 1.0f },

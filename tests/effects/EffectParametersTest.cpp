@@ -10,8 +10,8 @@ namespace
 {
 juce::String textOf (const exl::FloatParameterOptions& options, float normalisedValue)
 {
-    const exl::Parameter parameter (options.identifier, options.name, options.caption, options.label, options.range,
-                                    options.defaultValue, options.textFunction, {}, {}, 1);
+    const exl::Parameter parameter (options.identifier, options.name, options.caption, options.label,
+                                    options.range, options.defaultValue, options.textFunction, {}, {}, 1);
     return parameter.getText (normalisedValue, 100);
 }
 
@@ -22,14 +22,14 @@ juce::String describe (const cvl::ParameterDirector& director)
     for (const auto& options : director.external.getFloatOptions())
     {
         EXPECT_EQ (options.name + "_Effect", options.identifier.toString());
-        lines.add (options.identifier.toString() + "=" + juce::String (options.defaultValue) + ":"
-                   + textOf (options, options.defaultValue));
+        lines.add (options.identifier.toString() + "=" + juce::String (options.defaultValue) + ":" +
+                   textOf (options, options.defaultValue));
     }
     for (const auto& options : director.external.getChoiceOptions())
     {
         EXPECT_EQ (options.name + "_Effect", options.identifier.toString());
-        lines.add (options.identifier.toString() + "=" + juce::String (options.defaultIndex) + ":"
-                   + options.choices.joinIntoString ("|"));
+        lines.add (options.identifier.toString() + "=" + juce::String (options.defaultIndex) + ":" +
+                   options.choices.joinIntoString ("|"));
     }
     return lines.joinIntoString ("\n");
 }
@@ -48,8 +48,10 @@ juce::String describeSet (int slot)
 TEST (EffectParameters, IdentifiersDefaultsNamesAndTextsOfEverySet)
 {
     const std::pair<juce::String, const char*> cases[] = {
-        { describeSet<cvl::BalanceProcessor> (0), "BalancePan0_Effect=0.5: 000%\nBalanceGain0_Effect=0.8:080%" },
-        { describeSet<cvl::BalanceProcessor> (2), "BalancePan2_Effect=0.5: 000%\nBalanceGain2_Effect=0.8:080%" },
+        { describeSet<cvl::BalanceProcessor> (0),
+          "BalancePan0_Effect=0.5: 000%\nBalanceGain0_Effect=0.8:080%" },
+        { describeSet<cvl::BalanceProcessor> (2),
+          "BalancePan2_Effect=0.5: 000%\nBalanceGain2_Effect=0.8:080%" },
         { describeSet<cvl::DelayProcessor> (1),
           "DelayTime1_Effect=0.5:050%\nDelayFeedback1_Effect=0.5:050%\nDelayMix1_Effect=0.5:050%" },
         { describeSet<cvl::DistortionProcessor> (0),
@@ -102,7 +104,7 @@ TEST (EffectParameters, ValuesReachTheProcessorsInViewForTheVoicesInUse)
     change (director, "DistortionAmount1_Effect", 1.0f);
     change (director, "DistortionMix1_Effect", 1.0f);
 
-    cvl::VectorSpaceProcessors spaces {};
+    cvl::VectorSpaceProcessors spaces{};
     spaces[0].voiceCount = 3;
     spaces[1].transformed.y = { 0.5f, -0.5f, 0.2f, 1.0f };
     delay.calculateValues (spaces);

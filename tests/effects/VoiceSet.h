@@ -11,7 +11,10 @@ struct VoiceSet
 {
     std::vector<std::vector<float>> buffers;
 
-    VoiceSet (std::size_t numVoices, std::size_t numSamples) : buffers (numVoices, std::vector<float> (numSamples)) {}
+    VoiceSet (std::size_t numVoices, std::size_t numSamples)
+        : buffers (numVoices, std::vector<float> (numSamples))
+    {
+    }
 
     VoiceBuffers view()
     {

@@ -48,10 +48,11 @@ TEST (Parameter, DefaultTextHasOneDecimalAndDefaultParseReadsTheNumber)
 
 TEST (Parameter, TextAndParseFunctionsTakeOver)
 {
-    exl::Parameter parameter ("P", "P", "", "", { 0.0f, 10.0f }, 5.0f,
-                              [] (const exl::Parameter& p, float v)
-                              { return juce::String (p.getNormalisableRange().convertFrom0to1 (v)) + " units"; },
-                              [] (const exl::Parameter&, const juce::String&) { return 0.25f; }, {}, 1);
+    exl::Parameter parameter (
+        "P", "P", "", "", { 0.0f, 10.0f }, 5.0f,
+        [] (const exl::Parameter& p, float v)
+        { return juce::String (p.getNormalisableRange().convertFrom0to1 (v)) + " units"; },
+        [] (const exl::Parameter&, const juce::String&) { return 0.25f; }, {}, 1);
     EXPECT_EQ (parameter.getText (0.5f, 2), "5 units"); // the maximum length is not applied
     EXPECT_FLOAT_EQ (parameter.getValueForText ("anything"), 0.25f);
 }
@@ -71,8 +72,8 @@ TEST (Parameter, FrameworkAttributes)
 TEST (Parameter, DispatchFiresOnChangeWithTheClampedDenormalisedValue)
 {
     std::vector<float> received;
-    exl::Parameter parameter ("P", "P", "", "", { -1.0f, 1.0f }, 0.0f, {}, {},
-                              [&] (float v) { received.push_back (v); }, 1);
+    exl::Parameter parameter (
+        "P", "P", "", "", { -1.0f, 1.0f }, 0.0f, {}, {}, [&] (float v) { received.push_back (v); }, 1);
     parameter.dispatchChange(); // first visit: fires with the default
     parameter.dispatchChange(); // unchanged: silent
     parameter.setValue (1.5f);  // clamped to 1, mapped to +1
@@ -88,8 +89,8 @@ TEST (Parameter, DispatchFiresOnChangeWithTheClampedDenormalisedValue)
 TEST (Parameter, DispatchDoesNotSnapToTheInterval)
 {
     float received = -1.0f;
-    exl::Parameter parameter ("P", "P", "", "", { 0.0f, 6.0f, 1.0f }, 0.0f, {}, {},
-                              [&] (float v) { received = v; }, 1);
+    exl::Parameter parameter (
+        "P", "P", "", "", { 0.0f, 6.0f, 1.0f }, 0.0f, {}, {}, [&] (float v) { received = v; }, 1);
     parameter.setValue (0.3f);
     parameter.dispatchChange();
     EXPECT_FLOAT_EQ (received, 1.8f);
@@ -98,7 +99,8 @@ TEST (Parameter, DispatchDoesNotSnapToTheInterval)
 TEST (Parameter, DispatchIgnoresValuesThatAreNotNumbers)
 {
     int calls = 0;
-    exl::Parameter parameter ("P", "P", "", "", { 0.0f, 1.0f }, 0.0f, {}, {}, [&] (float) { ++calls; }, 1);
+    exl::Parameter parameter (
+        "P", "P", "", "", { 0.0f, 1.0f }, 0.0f, {}, {}, [&] (float) { ++calls; }, 1);
     parameter.dispatchChange();
     parameter.setValue (std::numeric_limits<float>::quiet_NaN());
     parameter.dispatchChange();
@@ -169,10 +171,22 @@ TEST (ParameterDirector, KeepsEachKindInDeclarationOrderAndCreatesKindByKind)
     struct Recorder final : exl::IParameterCreationHandler
     {
         juce::StringArray order;
-        void createParameter (const exl::FloatParameterOptions& o) override { order.add (o.identifier.toString()); }
-        void createParameter (const exl::IntParameterOptions& o) override { order.add (o.identifier.toString()); }
-        void createParameter (const exl::BoolParameterOptions& o) override { order.add (o.identifier.toString()); }
-        void createParameter (const exl::ChoiceParameterOptions& o) override { order.add (o.identifier.toString()); }
+        void createParameter (const exl::FloatParameterOptions& o) override
+        {
+            order.add (o.identifier.toString());
+        }
+        void createParameter (const exl::IntParameterOptions& o) override
+        {
+            order.add (o.identifier.toString());
+        }
+        void createParameter (const exl::BoolParameterOptions& o) override
+        {
+            order.add (o.identifier.toString());
+        }
+        void createParameter (const exl::ChoiceParameterOptions& o) override
+        {
+            order.add (o.identifier.toString());
+        }
     } recorder;
     director.createParameters (recorder);
 

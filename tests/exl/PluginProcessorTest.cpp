@@ -23,8 +23,9 @@ public:
 
 std::unique_ptr<exl::Parameter> makeParameter (const juce::String& id, exl::ChangeCallback callback = {})
 {
-    return std::make_unique<exl::Parameter> (juce::Identifier (id), id, "", "", juce::NormalisableRange<float> (0.0f, 1.0f),
-                                             0.0f, exl::TextFunction(), exl::ParseFunction(), std::move (callback), 1);
+    return std::make_unique<exl::Parameter> (
+        juce::Identifier (id), id, "", "", juce::NormalisableRange<float> (0.0f, 1.0f), 0.0f,
+        exl::TextFunction(), exl::ParseFunction(), std::move (callback), 1);
 }
 } // namespace
 

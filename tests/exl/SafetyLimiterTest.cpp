@@ -14,8 +14,7 @@ public:
     explicit ReferenceLimiter (double sampleRate)
         : sr (static_cast<float> (sampleRate)),
           window (static_cast<std::size_t> (static_cast<int> (sampleRate / 1000.0) * 10), 0.0f),
-          lookahead (static_cast<float> (sampleRate / 1000.0 * 10.0)),
-          historyL (1 << 17, 0.0f),
+          lookahead (static_cast<float> (sampleRate / 1000.0 * 10.0)), historyL (1 << 17, 0.0f),
           historyR (1 << 17, 0.0f)
     {
         gainStep = 0.0f;
@@ -47,7 +46,8 @@ public:
             counter = 0;
             level = std::sqrt (sum / static_cast<float> (window.size()));
         }
-        const auto toDb = [] (float x) { return x == 0.0f ? -3.4028235e38f : 20.0f * std::log10 (std::abs (x)); };
+        const auto toDb = [] (float x)
+        { return x == 0.0f ? -3.4028235e38f : 20.0f * std::log10 (std::abs (x)); };
         const auto levelDb = toDb (level);
         const auto peakDb = toDb (std::max (std::abs (yL), std::abs (yR)));
         const auto over = levelDb - 3.0f;
@@ -120,12 +120,11 @@ public:
             gainStep = std::abs (target - gain) / (sr * 0.001f * 1.0f);
         };
         const auto moveGain = [&]
-        {
-            gain = gain < target ? std::min (gain + gainStep, target) : std::max (gain - gainStep, target);
-        };
+        { gain = gain < target ? std::min (gain + gainStep, target) : std::max (gain - gainStep, target); };
         if (reduction > 0.0f)
         {
-            const auto g = static_cast<float> (std::clamp (std::pow (10.0, -static_cast<double> (e * reduction) / 20.0), 0.0, 1.0));
+            const auto g = static_cast<float> (
+                std::clamp (std::pow (10.0, -static_cast<double> (e * reduction) / 20.0), 0.0, 1.0));
             if (g != target)
                 retarget (g);
             moveGain();
@@ -207,20 +206,28 @@ void expectMatchesReference (const LimiterRun& run)
 
 float sineAt (int i, double hz, double sampleRate, float amplitude)
 {
-    return amplitude * static_cast<float> (std::sin (juce::MathConstants<double>::twoPi * hz * i / sampleRate));
+    return amplitude *
+           static_cast<float> (std::sin (juce::MathConstants<double>::twoPi * hz * i / sampleRate));
 }
 } // namespace
 
 TEST (SafetyLimiter, QuietSignalIsOnlyDelayed)
 {
-    for (const auto& [sampleRate, delay] : { std::pair { 44100.0, 440 }, std::pair { 48000.0, 479 } })
+    for (const auto& [sampleRate, delay] : { std::pair{ 44100.0, 440 }, std::pair{ 48000.0, 479 } })
     {
-        const auto run = runBoth (sampleRate, 4000, [&] (int i)
-                                  { return std::pair { sineAt (i, 440.0, sampleRate, 0.8f), sineAt (i, 660.0, sampleRate, -0.5f) }; });
+        const auto run = runBoth (
+            sampleRate, 4000,
+            [&] (int i) {
+                return std::pair{ sineAt (i, 440.0, sampleRate, 0.8f), sineAt (i, 660.0, sampleRate, -0.5f) };
+            });
         for (int i = delay; i < 4000; ++i)
         {
-            ASSERT_NEAR (run.left[static_cast<std::size_t> (i)], sineAt (i - delay, 440.0, sampleRate, 0.8f), 1e-6f) << i;
-            ASSERT_NEAR (run.right[static_cast<std::size_t> (i)], sineAt (i - delay, 660.0, sampleRate, -0.5f), 1e-6f) << i;
+            ASSERT_NEAR (run.left[static_cast<std::size_t> (i)], sineAt (i - delay, 440.0, sampleRate, 0.8f),
+                         1e-6f)
+                << i;
+            ASSERT_NEAR (run.right[static_cast<std::size_t> (i)],
+                         sineAt (i - delay, 660.0, sampleRate, -0.5f), 1e-6f)
+                << i;
         }
         for (int i = 0; i < delay; ++i)
             ASSERT_EQ (run.left[static_cast<std::size_t> (i)], 0.0f);
@@ -231,7 +238,10 @@ TEST (SafetyLimiter, QuietSignalIsOnlyDelayed)
 TEST (SafetyLimiter, LoudConstantSignalSettlesAtTheThreshold)
 {
     constexpr double sampleRate = 44100.0;
-    const auto run = runBoth (sampleRate, 20000, [] (int i) { return i < 2000 ? std::pair { 0.0f, 0.0f } : std::pair { 2.0f, 2.0f }; });
+    const auto run = runBoth (sampleRate, 20000,
+                              [] (int i) {
+                                  return i < 2000 ? std::pair{ 0.0f, 0.0f } : std::pair{ 2.0f, 2.0f };
+                              });
     expectMatchesReference (run);
     // Right after the onset leaves the delay line the level has barely risen: still unscaled.
     EXPECT_FLOAT_EQ (run.left[2000 + 440], 2.0f);
@@ -243,7 +253,10 @@ TEST (SafetyLimiter, LoudConstantSignalSettlesAtTheThreshold)
 TEST (SafetyLimiter, SinglePeakIsClippedButNotReduced)
 {
     constexpr double sampleRate = 48000.0;
-    const auto run = runBoth (sampleRate, 3000, [] (int i) { return i == 100 ? std::pair { 5.0f, -4.0f } : std::pair { 0.1f, 0.1f }; });
+    const auto run = runBoth (sampleRate, 3000,
+                              [] (int i) {
+                                  return i == 100 ? std::pair{ 5.0f, -4.0f } : std::pair{ 0.1f, 0.1f };
+                              });
     expectMatchesReference (run);
     EXPECT_FLOAT_EQ (run.left[100 + 479], 2.8183830f);
     EXPECT_FLOAT_EQ (run.right[100 + 479], -2.8183830f);
@@ -262,14 +275,14 @@ TEST (SafetyLimiter, GainRampStartsFromZeroAfterTheFirstPreparation)
     EXPECT_FLOAT_EQ (limiter.getCurrentGain(), 1.0f / 44.1f);
 
     // A start loud enough to cross the threshold at the first level update ramps down from there.
-    const auto run = runBoth (sampleRate, 3000, [] (int) { return std::pair { 100.0f, 100.0f }; });
+    const auto run = runBoth (sampleRate, 3000, [] (int) { return std::pair{ 100.0f, 100.0f }; });
     expectMatchesReference (run);
 }
 
 TEST (SafetyLimiter, ReleaseSwitchesBackToTheUnscaledSignalAtOnce)
 {
     constexpr double sampleRate = 44100.0;
-    const auto loud = [] (int i) { return i < 6000 ? std::pair { 2.5f, 2.5f } : std::pair { 0.2f, -0.2f }; };
+    const auto loud = [] (int i) { return i < 6000 ? std::pair{ 2.5f, 2.5f } : std::pair{ 0.2f, -0.2f }; };
     const auto run = runBoth (sampleRate, 14000, loud, 64);
     expectMatchesReference (run);
     // The quiet part leaves the delay line reduced while the window still holds loud entries; the
@@ -287,9 +300,11 @@ TEST (SafetyLimiter, MatchesTheReferenceOnNoiseBurstsAndRepeatedPreparation)
     for (int i = 0; i < 30000; ++i)
     {
         const auto amplitude = (i / 3000) % 2 == 0 ? 0.3f : 4.0f;
-        noise.emplace_back (amplitude * (random.nextFloat() * 2.0f - 1.0f), amplitude * (random.nextFloat() * 2.0f - 1.0f));
+        noise.emplace_back (amplitude * (random.nextFloat() * 2.0f - 1.0f),
+                            amplitude * (random.nextFloat() * 2.0f - 1.0f));
     }
-    const auto run = runBoth (96000.0, 30000, [&] (int i) { return noise[static_cast<std::size_t> (i)]; }, 441);
+    const auto run = runBoth (
+        96000.0, 30000, [&] (int i) { return noise[static_cast<std::size_t> (i)]; }, 441);
     expectMatchesReference (run);
 
     exl::dsp::SafetyLimiter limiter;

@@ -32,7 +32,10 @@ public:
         for (auto* parameter : getParameterRegistry().getOrderedParameters())
             parameter->setValue (value);
     }
-    void read (const juce::String& text) { setStateInformation (text.toRawUTF8(), static_cast<int> (text.getNumBytesAsUTF8())); }
+    void read (const juce::String& text)
+    {
+        setStateInformation (text.toRawUTF8(), static_cast<int> (text.getNumBytesAsUTF8()));
+    }
     juce::String write()
     {
         juce::MemoryBlock block;
@@ -46,8 +49,8 @@ constexpr float untouched = 0.25f;
 
 TEST (StateDocument, RoundTripKeepsSixSignificantDigitsOfEveryValue)
 {
-    const std::vector<juce::String> ids { "Bypass", "Mix", "Tiny", "Third", "Five_Sixths", "One" };
-    const std::vector<float> values { 0.0f, 0.9f, 1.0e-7f, 1.0f / 3.0f, 5.0f / 6.0f, 1.0f };
+    const std::vector<juce::String> ids{ "Bypass", "Mix", "Tiny", "Third", "Five_Sixths", "One" };
+    const std::vector<float> values{ 0.0f, 0.9f, 1.0e-7f, 1.0f / 3.0f, 5.0f / 6.0f, 1.0f };
     StateProcessor source (ids), target (ids);
     for (std::size_t i = 0; i < ids.size(); ++i)
         source.findParameter (juce::Identifier (ids[i]))->setValue (values[i]);
@@ -69,16 +72,17 @@ TEST (StateDocument, RoundTripKeepsSixSignificantDigitsOfEveryValue)
 
 TEST (StateDocument, ParametersAreWrittenInCodePointOrderOfTheirIdentifiers)
 {
-    StateProcessor processor ({ "AllpassCutoff1_Effect", "AllpassCutoff0_Effect_VectorSpace1X", "AllpassCutoff0_Effect",
-                                "a_lower", "Z_upper" });
+    StateProcessor processor ({ "AllpassCutoff1_Effect", "AllpassCutoff0_Effect_VectorSpace1X",
+                                "AllpassCutoff0_Effect", "a_lower", "Z_upper" });
     const auto text = processor.write();
     const auto document = juce::parseXML (text);
     ASSERT_NE (document, nullptr);
     juce::StringArray order;
     for (const auto* element : document->getChildIterator())
         order.add (element->getStringAttribute ("id"));
-    EXPECT_EQ (order.joinIntoString (","),
-               "AllpassCutoff0_Effect,AllpassCutoff0_Effect_VectorSpace1X,AllpassCutoff1_Effect,Z_upper,a_lower");
+    EXPECT_EQ (
+        order.joinIntoString (","),
+        "AllpassCutoff0_Effect,AllpassCutoff0_Effect_VectorSpace1X,AllpassCutoff1_Effect,Z_upper,a_lower");
 }
 
 TEST (StateDocument, ReadingAppliesWhatTheDocumentNamesAndNothingElse)
@@ -91,25 +95,30 @@ TEST (StateDocument, ReadingAppliesWhatTheDocumentNamesAndNothingElse)
         float mix;
     };
     const Case cases[] = {
-        { "uid takes precedence over id", "<state><param uid=\"Bypass\" id=\"Mix\" val=\"1\"/></state>", 1.0f, untouched },
+        { "uid takes precedence over id", "<state><param uid=\"Bypass\" id=\"Mix\" val=\"1\"/></state>", 1.0f,
+          untouched },
         { "missing val reads as 0", "<state><param id=\"Mix\"/></state>", untouched, 0.0f },
         { "a single element", "<state><param id=\"Mix\" val=\"0.5\"/></state>", untouched, 0.5f },
         { "another root name", "<preset><param id=\"Mix\" val=\"0.5\"/></preset>", untouched, 0.5f },
-        { "LF line ends", "<?xml version=\"1.0\"?>\n\n<state>\n  <param id=\"Mix\" val=\"0.75\"/>\n</state>\n",
-          untouched, 0.75f },
-        { "the later duplicate wins", "<state><param id=\"Mix\" val=\"0.1\"/><param id=\"Mix\" val=\"0.2\"/></state>",
-          untouched, 0.2f },
-        { "out of range is stored as read", "<state><param id=\"Mix\" val=\"1.5\"/></state>", untouched, 1.5f },
+        { "LF line ends",
+          "<?xml version=\"1.0\"?>\n\n<state>\n  <param id=\"Mix\" val=\"0.75\"/>\n</state>\n", untouched,
+          0.75f },
+        { "the later duplicate wins",
+          "<state><param id=\"Mix\" val=\"0.1\"/><param id=\"Mix\" val=\"0.2\"/></state>", untouched, 0.2f },
+        { "out of range is stored as read", "<state><param id=\"Mix\" val=\"1.5\"/></state>", untouched,
+          1.5f },
         { "a leading number is read", "<state><param id=\"Mix\" val=\"0.5dB\"/></state>", untouched, 0.5f },
-        { "text without a number reads as 0", "<state><param id=\"Mix\" val=\"loud\"/></state>", untouched, 0.0f },
+        { "text without a number reads as 0", "<state><param id=\"Mix\" val=\"loud\"/></state>", untouched,
+          0.0f },
         { "other elements and unknown ids are skipped",
-          "<state><value id=\"Mix\" val=\"1\"/><param id=\"Nope\" val=\"1\"/><param val=\"1\"/></state>", untouched,
-          untouched },
-        { "nan leaves the value", "<state><param id=\"Mix\" val=\"nan\"/></state>", untouched, untouched },
-        { "inf leaves the value", "<state><param id=\"Mix\" val=\"inf\"/><param id=\"Bypass\" val=\"-inf\"/></state>",
+          "<state><value id=\"Mix\" val=\"1\"/><param id=\"Nope\" val=\"1\"/><param val=\"1\"/></state>",
           untouched, untouched },
-        { "an overflowing number leaves the value", "<state><param id=\"Mix\" val=\"1e999\"/></state>", untouched,
+        { "nan leaves the value", "<state><param id=\"Mix\" val=\"nan\"/></state>", untouched, untouched },
+        { "inf leaves the value",
+          "<state><param id=\"Mix\" val=\"inf\"/><param id=\"Bypass\" val=\"-inf\"/></state>", untouched,
           untouched },
+        { "an overflowing number leaves the value", "<state><param id=\"Mix\" val=\"1e999\"/></state>",
+          untouched, untouched },
         { "text that is not XML", "this is not a state", untouched, untouched },
         { "a cut-off document", "<state><param id=\"Mix\" val=", untouched, untouched },
         { "empty text", "", untouched, untouched },
@@ -128,7 +137,8 @@ TEST (StateDocument, ReadingAppliesWhatTheDocumentNamesAndNothingElse)
 
 TEST (StateDocument, BytesAreTakenAsHostsPassThem)
 {
-    const char document[] = "<state><param id=\"Mix\" val=\"0.5\"/></state>\0<state><param id=\"Mix\" val=\"1\"/></state>";
+    const char document[] =
+        "<state><param id=\"Mix\" val=\"0.5\"/></state>\0<state><param id=\"Mix\" val=\"1\"/></state>";
     struct Case
     {
         const char* label;
@@ -168,7 +178,7 @@ TEST (StateDocument, ReadingNotifiesListenersWithoutAGesture)
     processor.findParameter ("Mix")->addListener (&listener);
     processor.read ("<state><param id=\"Mix\" val=\"0.5\"/></state>");
     processor.findParameter ("Mix")->removeListener (&listener);
-    EXPECT_EQ (listener.values, std::vector<float> { 0.5f });
+    EXPECT_EQ (listener.values, std::vector<float>{ 0.5f });
     EXPECT_EQ (listener.gestures, 0);
 }
 
@@ -201,9 +211,15 @@ TEST (StateDocument, FuzzedDocumentsNeverLeaveAValueThatIsNotFinite)
                 alphabet[static_cast<int> (random() % static_cast<unsigned> (alphabet.length()))]);
             switch (random() % 3)
             {
-                case 0: text = text.substring (0, position) + character + text.substring (position); break;
-                case 1: text = text.substring (0, position) + text.substring (position + 1); break;
-                default: text = text.substring (0, position) + character + text.substring (position + 1); break;
+                case 0:
+                    text = text.substring (0, position) + character + text.substring (position);
+                    break;
+                case 1:
+                    text = text.substring (0, position) + text.substring (position + 1);
+                    break;
+                default:
+                    text = text.substring (0, position) + character + text.substring (position + 1);
+                    break;
             }
         }
         StateProcessor target ({ "Bypass", "Mix", "Other" });

@@ -40,8 +40,7 @@ struct PresetFixture
 
     PresetFixture()
     {
-        factoryFolder.child ("Bright/on.corvane")
-            .create();
+        factoryFolder.child ("Bright/on.corvane").create();
         factoryFolder.child ("Bright/on.corvane")
             .replaceWithText ("<state><param id=\"Bypass\" val=\"1\"/></state>");
         factoryFolder.child ("empty").createDirectory();
@@ -87,7 +86,8 @@ TEST (PresetModel, SelectingAFileLoadsItAndFoldersLoadNothing)
     EXPECT_EQ (f.root["current_preset_name"].toString(), "init");
     EXPECT_FLOAT_EQ (f.bypass(), 0.0f);
 
-    findByPath (f.root, f.factoryFolder.child ("Bright/on.corvane")).setProperty ("request_selection", true, nullptr);
+    findByPath (f.root, f.factoryFolder.child ("Bright/on.corvane"))
+        .setProperty ("request_selection", true, nullptr);
     EXPECT_FLOAT_EQ (f.bypass(), 1.0f);
     EXPECT_EQ (f.root["current_preset_name"].toString(), "on");
 }
@@ -99,7 +99,8 @@ TEST (PresetModel, InitRequestResetsEveryParameterToItsDefault)
         f.processor.findParameter (id)->setValue (0.75f);
     f.root.setProperty ("request_load_init_preset", 1, nullptr);
     for (const auto& id : f.processor.getParameterIdList())
-        EXPECT_FLOAT_EQ (f.processor.findParameter (id)->getValue(), f.processor.findParameter (id)->getDefaultValue());
+        EXPECT_FLOAT_EQ (f.processor.findParameter (id)->getValue(),
+                         f.processor.findParameter (id)->getDefaultValue());
     EXPECT_EQ (f.root["current_preset_name"].toString(), "init");
     EXPECT_FALSE (f.root.hasProperty ("request_load_init_preset"));
 }

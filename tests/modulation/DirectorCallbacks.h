@@ -21,8 +21,8 @@ inline void callChange (const ParameterDirector& director, const juce::String& i
         return false;
     };
     for (const auto* d : { &director.external, &director.internal })
-        if (call (d->getFloatOptions()) || call (d->getIntOptions()) || call (d->getBoolOptions())
-            || call (d->getChoiceOptions()))
+        if (call (d->getFloatOptions()) || call (d->getIntOptions()) || call (d->getBoolOptions()) ||
+            call (d->getChoiceOptions()))
             return;
     throw std::invalid_argument (identifier.toStdString());
 }

@@ -32,8 +32,8 @@ TEST (Modulators, NamesAndEnumeratorsMapBothWays)
 
 TEST (Modulators, TableShapes)
 {
-    EXPECT_EQ (MonoModulators::ValueTable {}.size(), 10u);
-    EXPECT_EQ (PolyModulators::ValueTable {}.size(), 6u);
-    EXPECT_EQ (PolyModulators::ValueTable {}[0].size(), 16u);
-    EXPECT_EQ (PolyModulators::AtomicValueTable {}[5].size(), 16u);
+    EXPECT_EQ (MonoModulators::ValueTable{}.size(), 10u);
+    EXPECT_EQ (PolyModulators::ValueTable{}.size(), 6u);
+    EXPECT_EQ (PolyModulators::ValueTable{}[0].size(), 16u);
+    EXPECT_EQ (PolyModulators::AtomicValueTable{}[5].size(), 16u);
 }

@@ -45,11 +45,15 @@ struct ReferenceTransform
             return v;
         switch (type)
         {
-            case Transform::Type::Translate: return { v.x + x, v.y + y };
-            case Transform::Type::Scale: return { v.x * x, v.y * y };
+            case Transform::Type::Translate:
+                return { v.x + x, v.y + y };
+            case Transform::Type::Scale:
+                return { v.x * x, v.y * y };
             case Transform::Type::Rotate:
-                return { v.x * std::cos (pi * x) - v.y * std::sin (pi * x), v.x * std::sin (pi * x) + v.y * std::cos (pi * x) };
-            case Transform::Type::Modulo: return { fold (v.x, (x + 1.0) / 2.0), fold (v.y, (y + 1.0) / 2.0) };
+                return { v.x * std::cos (pi * x) - v.y * std::sin (pi * x),
+                         v.x * std::sin (pi * x) + v.y * std::cos (pi * x) };
+            case Transform::Type::Modulo:
+                return { fold (v.x, (x + 1.0) / 2.0), fold (v.y, (y + 1.0) / 2.0) };
             case Transform::Type::Cosine:
                 // Defined by the fast approximation, also where its argument leaves -pi ... pi.
                 return { v.x, v.y + x * juce::dsp::FastMathApproximations::cos (pi * v.x + pi * y) };
@@ -60,9 +64,11 @@ struct ReferenceTransform
                 return { r * std::cos (angle), r * std::sin (angle) };
             }
             case Transform::Type::Warp:
-                return { std::sin (2.0 * pi * y * v.y + 2.0 * x * v.x), std::sin (2.0 * pi * x * v.x + 2.0 * y + v.y) };
+                return { std::sin (2.0 * pi * y * v.y + 2.0 * x * v.x),
+                         std::sin (2.0 * pi * x * v.x + 2.0 * y + v.y) };
             case Transform::Type::None:
-            default: return v;
+            default:
+                return v;
         }
     }
 
@@ -73,10 +79,14 @@ struct ReferenceTransform
         switch (type)
         {
             case Transform::Type::Rotate:
-            case Transform::Type::Swirl: return 1e-4 * (1.0 + r);
-            case Transform::Type::Cosine: return 1e-4;
-            case Transform::Type::Warp: return 1e-5;
-            default: return 2e-6 * (1.0 + r);
+            case Transform::Type::Swirl:
+                return 1e-4 * (1.0 + r);
+            case Transform::Type::Cosine:
+                return 1e-4;
+            case Transform::Type::Warp:
+                return 1e-5;
+            default:
+                return 2e-6 * (1.0 + r);
         }
     }
 };

@@ -28,7 +28,7 @@ TEST (Transform, EveryKindMatchesTheReferenceOnAGridOfPointsAndParameters)
             for (const auto y : parameters)
             {
                 const auto transform = makeTransform (type, x, y);
-                const ReferenceTransform reference { type, x, y };
+                const ReferenceTransform reference{ type, x, y };
                 for (const auto vx : coordinates)
                     for (const auto vy : coordinates)
                     {
@@ -75,16 +75,64 @@ TEST (Transform, NamedCasesBehaveAsDescribed)
         float tolerance;
     };
     const Case cases[] = {
-        { "half a turn for x = 1, a quarter for 0.5", Transform::Type::Rotate, 0.5f, 0.9f, { 1, 0 }, { 0, 1 }, 1e-4f },
-        { "rotation by -1 is half a turn", Transform::Type::Rotate, -1.0f, 0.0f, { 0.5f, 0.25f }, { -0.5f, -0.25f }, 1e-4f },
+        { "half a turn for x = 1, a quarter for 0.5",
+          Transform::Type::Rotate,
+          0.5f,
+          0.9f,
+          { 1, 0 },
+          { 0, 1 },
+          1e-4f },
+        { "rotation by -1 is half a turn",
+          Transform::Type::Rotate,
+          -1.0f,
+          0.0f,
+          { 0.5f, 0.25f },
+          { -0.5f, -0.25f },
+          1e-4f },
         { "scale by zero collapses", Transform::Type::Scale, 0.0f, 0.0f, { 0.7f, -0.3f }, { 0, 0 }, 0.0f },
-        { "modulo 1 keeps inner points", Transform::Type::Modulo, 1.0f, 1.0f, { 0.5f, 0 }, { 0.5f, 0 }, 0.0f },
-        { "modulo 1 wraps 1.3 to -0.7", Transform::Type::Modulo, 1.0f, 1.0f, { 1.3f, -1.3f }, { -0.7f, 0.7f }, 1e-6f },
+        { "modulo 1 keeps inner points",
+          Transform::Type::Modulo,
+          1.0f,
+          1.0f,
+          { 0.5f, 0 },
+          { 0.5f, 0 },
+          0.0f },
+        { "modulo 1 wraps 1.3 to -0.7",
+          Transform::Type::Modulo,
+          1.0f,
+          1.0f,
+          { 1.3f, -1.3f },
+          { -0.7f, 0.7f },
+          1e-6f },
         { "modulo -1 collapses", Transform::Type::Modulo, -1.0f, -1.0f, { 0.9f, -0.4f }, { 0, 0 }, 0.0f },
-        { "warp at zero is (0, sin vy)", Transform::Type::Warp, 0.0f, 0.0f, { 0.6f, 0.8f }, { 0, std::sin (0.8f) }, 1e-7f },
-        { "swirl at zero is the identity", Transform::Type::Swirl, 0.0f, 0.0f, { 0.6f, -0.8f }, { 0.6f, -0.8f }, 1e-4f },
-        { "swirl y = 1 turns half round", Transform::Type::Swirl, 0.0f, 1.0f, { 0.6f, -0.8f }, { -0.6f, 0.8f }, 1e-4f },
-        { "cosine at zero amplitude", Transform::Type::Cosine, 0.0f, 0.7f, { 0.6f, -0.8f }, { 0.6f, -0.8f }, 0.0f },
+        { "warp at zero is (0, sin vy)",
+          Transform::Type::Warp,
+          0.0f,
+          0.0f,
+          { 0.6f, 0.8f },
+          { 0, std::sin (0.8f) },
+          1e-7f },
+        { "swirl at zero is the identity",
+          Transform::Type::Swirl,
+          0.0f,
+          0.0f,
+          { 0.6f, -0.8f },
+          { 0.6f, -0.8f },
+          1e-4f },
+        { "swirl y = 1 turns half round",
+          Transform::Type::Swirl,
+          0.0f,
+          1.0f,
+          { 0.6f, -0.8f },
+          { -0.6f, 0.8f },
+          1e-4f },
+        { "cosine at zero amplitude",
+          Transform::Type::Cosine,
+          0.0f,
+          0.7f,
+          { 0.6f, -0.8f },
+          { 0.6f, -0.8f },
+          0.0f },
     };
     for (const auto& c : cases)
     {
@@ -101,13 +149,14 @@ TEST (Transform, WrapFoldsIntoTheSymmetricRange)
         float a, h, expected;
     };
     const Case cases[] = {
-        { 0.4f, 0.0f, 0.0f },   { 1.3f, 1.0f, -0.7f },  { -1.3f, 1.0f, 0.7f },  { 1.0f, 1.0f, 1.0f },
-        { -1.0f, 1.0f, -1.0f }, { 3.0f, 1.0f, -1.0f },  { -3.0f, 1.0f, 1.0f },  { 0.7f, -0.5f, -0.3f },
-        { 5.5f, 0.5f, -0.5f },  { 0.25f, 0.5f, 0.25f }, { -7.0f, 2.0f, 1.0f },  { 9.0f, 2.0f, 1.0f },
+        { 0.4f, 0.0f, 0.0f },   { 1.3f, 1.0f, -0.7f },  { -1.3f, 1.0f, 0.7f }, { 1.0f, 1.0f, 1.0f },
+        { -1.0f, 1.0f, -1.0f }, { 3.0f, 1.0f, -1.0f },  { -3.0f, 1.0f, 1.0f }, { 0.7f, -0.5f, -0.3f },
+        { 5.5f, 0.5f, -0.5f },  { 0.25f, 0.5f, 0.25f }, { -7.0f, 2.0f, 1.0f }, { 9.0f, 2.0f, 1.0f },
     };
     for (const auto& c : cases)
     {
         EXPECT_NEAR (Transform::wrap (c.a, c.h), c.expected, 1e-6f) << c.a << " into " << c.h;
-        EXPECT_NEAR (Transform::wrap (c.a, c.h), ReferenceTransform::fold (c.a, c.h), 1e-6f) << c.a << " into " << c.h;
+        EXPECT_NEAR (Transform::wrap (c.a, c.h), ReferenceTransform::fold (c.a, c.h), 1e-6f)
+            << c.a << " into " << c.h;
     }
 }

@@ -16,7 +16,7 @@ struct SpaceFixture
 {
     cvl::ParameterDirector director;
     cvl::VectorSpaceProcessor space;
-    cvl::VectorSpaceController controller { director, 2, space };
+    cvl::VectorSpaceController controller{ director, 2, space };
 
     void layOut (VectorSpaceShapes shape, std::size_t voices)
     {
@@ -38,13 +38,20 @@ ReferenceTransform::Point referenceShape (VectorSpaceShapes shape, std::size_t v
     const auto d = -1.0 + 2.0 * i / (n - 1.0);
     switch (shape)
     {
-        case VectorSpaceShapes::Circle: return { std::sin (2.0 * pi * i / n), std::cos (2.0 * pi * i / n) };
-        case VectorSpaceShapes::Horizontal: return { d, 0.0 };
-        case VectorSpaceShapes::Vertical: return { 0.0, d };
-        case VectorSpaceShapes::Identity: return { d, d };
-        case VectorSpaceShapes::Inverse: return { d, -d };
-        case VectorSpaceShapes::Curves: return { d * std::abs (d), std::sin (d * pi / 2.0) };
-        case VectorSpaceShapes::Pyramid: return slot % 2 == 0 ? ReferenceTransform::Point { 0.0, d } : ReferenceTransform::Point { d, 0.0 };
+        case VectorSpaceShapes::Circle:
+            return { std::sin (2.0 * pi * i / n), std::cos (2.0 * pi * i / n) };
+        case VectorSpaceShapes::Horizontal:
+            return { d, 0.0 };
+        case VectorSpaceShapes::Vertical:
+            return { 0.0, d };
+        case VectorSpaceShapes::Identity:
+            return { d, d };
+        case VectorSpaceShapes::Inverse:
+            return { d, -d };
+        case VectorSpaceShapes::Curves:
+            return { d * std::abs (d), std::sin (d * pi / 2.0) };
+        case VectorSpaceShapes::Pyramid:
+            return slot % 2 == 0 ? ReferenceTransform::Point{ 0.0, d } : ReferenceTransform::Point{ d, 0.0 };
     }
     return { 0.0, 0.0 };
 }
@@ -62,8 +69,10 @@ TEST (VectorSpace, EveryInitialShapeMatchesItsDefinitionForSeveralVoiceCounts)
                 const auto expected = referenceShape (shape, voices, i);
                 // Accumulated single-precision steps drift by a few units in the last place per step.
                 const auto tolerance = 1e-5 * (1.0 + std::abs (expected.x) + std::abs (expected.y));
-                EXPECT_NEAR (f.space.initial.x[i], expected.x, tolerance) << name << " N=" << voices << " slot " << i;
-                EXPECT_NEAR (f.space.initial.y[i], expected.y, tolerance) << name << " N=" << voices << " slot " << i;
+                EXPECT_NEAR (f.space.initial.x[i], expected.x, tolerance)
+                    << name << " N=" << voices << " slot " << i;
+                EXPECT_NEAR (f.space.initial.y[i], expected.y, tolerance)
+                    << name << " N=" << voices << " slot " << i;
                 if (i < voices)
                 {
                     EXPECT_LE (std::abs (f.space.initial.x[i]), 1.0f + 1e-6f);
@@ -94,8 +103,10 @@ TEST (VectorSpace, NamedLayoutsPlaceTheirVoices)
         f.layOut (c.shape, c.voices);
         for (std::size_t i = 0; i < c.points.size(); ++i)
         {
-            EXPECT_NEAR (f.space.initial.x[i], c.points[i].x, 1e-6f) << cvl::ParameterHelpers::enumName (c.shape) << " " << i;
-            EXPECT_NEAR (f.space.initial.y[i], c.points[i].y, 1e-6f) << cvl::ParameterHelpers::enumName (c.shape) << " " << i;
+            EXPECT_NEAR (f.space.initial.x[i], c.points[i].x, 1e-6f)
+                << cvl::ParameterHelpers::enumName (c.shape) << " " << i;
+            EXPECT_NEAR (f.space.initial.y[i], c.points[i].y, 1e-6f)
+                << cvl::ParameterHelpers::enumName (c.shape) << " " << i;
         }
     }
 }
@@ -141,20 +152,27 @@ TEST (VectorSpace, TransformationChainsFourTransformsAndClampsWithoutAccumulatin
         float x, y;
         bool enabled;
     };
-    const std::vector<std::array<Step, 4>> chains {
-        { { { Transform::Type::Translate, 0.8f, -0.3f, true }, { Transform::Type::Modulo, 1.0f, 0.2f, true },
-            { Transform::Type::Rotate, 0.25f, 0.0f, true }, { Transform::Type::Swirl, 0.4f, -0.1f, true } } },
-        { { { Transform::Type::Scale, 1.0f, -1.0f, true }, { Transform::Type::Cosine, 0.6f, 0.3f, true },
-            { Transform::Type::Warp, 0.5f, 0.2f, true }, { Transform::Type::Translate, 0.9f, 0.9f, true } } },
-        { { { Transform::Type::Translate, 0.8f, 0.8f, false }, { Transform::Type::Scale, 0.0f, 0.0f, false },
-            { Transform::Type::Rotate, 0.5f, 0.0f, false }, { Transform::Type::Warp, 0.3f, 0.3f, false } } },
+    const std::vector<std::array<Step, 4>> chains{
+        { { { Transform::Type::Translate, 0.8f, -0.3f, true },
+            { Transform::Type::Modulo, 1.0f, 0.2f, true },
+            { Transform::Type::Rotate, 0.25f, 0.0f, true },
+            { Transform::Type::Swirl, 0.4f, -0.1f, true } } },
+        { { { Transform::Type::Scale, 1.0f, -1.0f, true },
+            { Transform::Type::Cosine, 0.6f, 0.3f, true },
+            { Transform::Type::Warp, 0.5f, 0.2f, true },
+            { Transform::Type::Translate, 0.9f, 0.9f, true } } },
+        { { { Transform::Type::Translate, 0.8f, 0.8f, false },
+            { Transform::Type::Scale, 0.0f, 0.0f, false },
+            { Transform::Type::Rotate, 0.5f, 0.0f, false },
+            { Transform::Type::Warp, 0.3f, 0.3f, false } } },
     };
     for (const auto& chain : chains)
     {
         SpaceFixture f;
         f.layOut (VectorSpaceShapes::Identity, 5);
         for (std::size_t t = 0; t < 4; ++t)
-            f.space.transforms[t] = { chain[t].enabled, static_cast<int> (chain[t].type), chain[t].x, chain[t].y };
+            f.space.transforms[t] = { chain[t].enabled, static_cast<int> (chain[t].type), chain[t].x,
+                                      chain[t].y };
         const auto initial = f.space.initial;
         f.space.performTransformation();
         f.space.performTransformation();
@@ -167,12 +185,12 @@ TEST (VectorSpace, TransformationChainsFourTransformsAndClampsWithoutAccumulatin
         }
         for (std::size_t i = 0; i < 5; ++i)
         {
-            ReferenceTransform::Point p { initial.x[i], initial.y[i] };
+            ReferenceTransform::Point p{ initial.x[i], initial.y[i] };
             auto tolerance = 0.0;
             for (const auto& step : chain)
             {
                 tolerance += ReferenceTransform::tolerance (step.type, p) * 4.0;
-                p = ReferenceTransform { step.type, step.x, step.y, step.enabled }(p);
+                p = ReferenceTransform{ step.type, step.x, step.y, step.enabled }(p);
             }
             EXPECT_NEAR (f.space.transformed.x[i], std::clamp (p.x, -1.0, 1.0), tolerance) << i;
             EXPECT_NEAR (f.space.transformed.y[i], std::clamp (p.y, -1.0, 1.0), tolerance) << i;
@@ -191,7 +209,7 @@ TEST (VectorSpace, ControllerAppliesModulatedTransformParameters)
     f.set ("Y_VectorSpace2Transform3_Macro2", 0.5f);
     f.set ("X_VectorSpace2Transform1", -0.25f);
 
-    cvl::MonoModulators::ValueTable mono {};
+    cvl::MonoModulators::ValueTable mono{};
     mono[cvl::MonoModulators::index (cvl::MonoModulatorId::Lfo1)] = 0.8f;
     mono[cvl::MonoModulators::index (cvl::MonoModulatorId::Macro2)] = -1.0f;
     f.controller.applyModulators (mono);
@@ -199,8 +217,8 @@ TEST (VectorSpace, ControllerAppliesModulatedTransformParameters)
     const auto& third = f.space.transforms[2];
     EXPECT_EQ (third.type, static_cast<int> (Transform::Type::Translate));
     EXPECT_FALSE (third.enabled);
-    EXPECT_EQ (third.x, 1.0f);               // 0.5 + 0.8 clamped
-    EXPECT_NEAR (third.y, -0.3f, 1e-6f);     // 0.2 - 0.5
+    EXPECT_EQ (third.x, 1.0f);           // 0.5 + 0.8 clamped
+    EXPECT_NEAR (third.y, -0.3f, 1e-6f); // 0.2 - 0.5
     EXPECT_EQ (f.space.transforms[0].x, -0.25f);
     EXPECT_EQ (f.space.transforms[1].x, 0.0f);
 }

@@ -1,10 +1,10 @@
+#include "parameters/ChoiceLists.h"
 #include "effects/DistortionType.h"
 #include "effects/IEffectProcessor.h"
 #include "modulation/LfoShape.h"
 #include "modulation/TempoSyncUtility.h"
 #include "modulation/Transform.h"
 #include "modulation/VectorSpaceShapes.h"
-#include "parameters/ChoiceLists.h"
 
 #include <exl_dsp/exl_dsp.h>
 #include <gtest/gtest.h>
@@ -14,11 +14,16 @@ using cvl::ParameterHelpers::enumToStringArray;
 TEST (ChoiceLists, EnumerationTextsHaveASpaceBeforeEveryCapital)
 {
     const std::pair<juce::StringArray, const char*> cases[] = {
-        { enumToStringArray<cvl::IEffectProcessor::Type>(), " None| Allpass| Balance| Delay| Diffuser| Distortion| Filter" },
-        { enumToStringArray<cvl::DistortionType>(), " Bitcrush| Sample And Hold| Soft Clip| Hard Clip| Sine| Rectify" },
-        { enumToStringArray<exl::dsp::CascadedIIRFilter::Type>(), " Low Pass| High Pass| Band Pass| Band Stop" },
-        { enumToStringArray<cvl::VectorSpaceShapes>(), " Circle| Horizontal| Vertical| Identity| Inverse| Curves| Pyramid" },
-        { enumToStringArray<cvl::Transform::Type>(), " None| Translate| Scale| Rotate| Modulo| Cosine| Swirl| Warp" },
+        { enumToStringArray<cvl::IEffectProcessor::Type>(),
+          " None| Allpass| Balance| Delay| Diffuser| Distortion| Filter" },
+        { enumToStringArray<cvl::DistortionType>(),
+          " Bitcrush| Sample And Hold| Soft Clip| Hard Clip| Sine| Rectify" },
+        { enumToStringArray<exl::dsp::CascadedIIRFilter::Type>(),
+          " Low Pass| High Pass| Band Pass| Band Stop" },
+        { enumToStringArray<cvl::VectorSpaceShapes>(),
+          " Circle| Horizontal| Vertical| Identity| Inverse| Curves| Pyramid" },
+        { enumToStringArray<cvl::Transform::Type>(),
+          " None| Translate| Scale| Rotate| Modulo| Cosine| Swirl| Warp" },
         { enumToStringArray<cvl::LfoShape>(), " Sine| Cosine| Bounce| Square| Saw| Triangle" },
         { enumToStringArray<cvl::TempoSyncUtility::Type>(), " Free| Standard| Triplet" },
     };

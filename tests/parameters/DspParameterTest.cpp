@@ -10,9 +10,9 @@ namespace
 struct DspParameterFixture
 {
     cvl::ParameterDirector director;
-    cvl::DspParameter parameter { director, cvl::ParameterId { "DelayTime0", "Effect", "" }, 0.5f,
-                                  cvl::ParameterTextFunctions::Percent };
-    cvl::VectorSpaceProcessors spaces {};
+    cvl::DspParameter parameter{ director, cvl::ParameterId{ "DelayTime0", "Effect", "" }, 0.5f,
+                                 cvl::ParameterTextFunctions::Percent };
+    cvl::VectorSpaceProcessors spaces{};
 
     void setBase (float value) { director.external.getFloatOptions().front().changeCallback (value); }
     void setAmount (cvl::PolyModulatorId id, float value)
@@ -37,9 +37,10 @@ TEST (DspParameter, RegistersTheBaseAndSixAmounts)
         EXPECT_EQ (options.range.start, -1.0f);
         EXPECT_EQ (options.defaultValue, 0.0f);
     }
-    EXPECT_EQ (amounts.joinIntoString (","),
-               "DelayTime0_Effect_VectorSpace1X,DelayTime0_Effect_VectorSpace1Y,DelayTime0_Effect_VectorSpace2X,"
-               "DelayTime0_Effect_VectorSpace2Y,DelayTime0_Effect_VectorSpace3X,DelayTime0_Effect_VectorSpace3Y");
+    EXPECT_EQ (
+        amounts.joinIntoString (","),
+        "DelayTime0_Effect_VectorSpace1X,DelayTime0_Effect_VectorSpace1Y,DelayTime0_Effect_VectorSpace2X,"
+        "DelayTime0_Effect_VectorSpace2Y,DelayTime0_Effect_VectorSpace3X,DelayTime0_Effect_VectorSpace3Y");
 }
 
 TEST (DspParameter, WithoutAmountsEveryVoiceGetsTheBase)

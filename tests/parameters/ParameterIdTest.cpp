@@ -15,7 +15,8 @@ TEST (ParameterId, SplitsIntoThreeFieldsAndJoinsBack)
         const char* joined;
     };
     const Case cases[] = {
-        { "DelayTime0_Effect_VectorSpace2Y", "DelayTime0", "Effect", "VectorSpace2Y", "DelayTime0_Effect_VectorSpace2Y" },
+        { "DelayTime0_Effect_VectorSpace2Y", "DelayTime0", "Effect", "VectorSpace2Y",
+          "DelayTime0_Effect_VectorSpace2Y" },
         { "VoiceCount", "VoiceCount", "", "", "VoiceCount" },
         { "Macro_3", "Macro", "3", "", "Macro_3" },
         { "Frequency_Lfo3", "Frequency", "Lfo3", "", "Frequency_Lfo3" },
@@ -34,7 +35,7 @@ TEST (ParameterId, SplitsIntoThreeFieldsAndJoinsBack)
 
 TEST (ParameterId, IdentifiersArePooled)
 {
-    const auto a = ParameterId { "Frequency", "Lfo1", "Macro2" }.toIdentifier();
+    const auto a = ParameterId{ "Frequency", "Lfo1", "Macro2" }.toIdentifier();
     const auto b = ParameterId::fromString ("Frequency_Lfo1_Macro2").toIdentifier();
     EXPECT_EQ (a.getCharPointer().getAddress(), b.getCharPointer().getAddress());
 }

@@ -22,21 +22,31 @@ void expectTexts (const exl::TextFunction& function, const exl::Parameter& param
 TEST (ParameterTextFunctions, DiscreteShowsTheRoundedValueInRangeUnits)
 {
     const auto voices = parameterWithRange (1.0f, 16.0f);
-    expectTexts (ParameterTextFunctions::Discrete, voices, { { 0.2f, "4" }, { 1.0f, "16" }, { 0.0f, "1" }, { 0.466667f, "8" } });
+    expectTexts (ParameterTextFunctions::Discrete, voices,
+                 { { 0.2f, "4" }, { 1.0f, "16" }, { 0.0f, "1" }, { 0.466667f, "8" } });
 }
 
 TEST (ParameterTextFunctions, PercentIgnoresTheRange)
 {
     const auto macro = parameterWithRange (-1.0f, 1.0f);
     expectTexts (ParameterTextFunctions::Percent, macro,
-                 { { 0.0f, "000%" }, { 0.5f, "050%" }, { 0.8f, "080%" }, { 1.0f, "100%" }, { 0.005f, "001%" }, { 0.07f, "007%" } });
+                 { { 0.0f, "000%" },
+                   { 0.5f, "050%" },
+                   { 0.8f, "080%" },
+                   { 1.0f, "100%" },
+                   { 0.005f, "001%" },
+                   { 0.07f, "007%" } });
 }
 
 TEST (ParameterTextFunctions, BigPercentIsSignedOnARangeBelowZero)
 {
     const auto transform = parameterWithRange (-1.0f, 1.0f);
     expectTexts (ParameterTextFunctions::BigPercent, transform,
-                 { { 0.0f, "-100%" }, { 0.5f, " 000%" }, { 0.75f, " 050%" }, { 1.0f, " 100%" }, { 0.4999f, "-000%" } });
+                 { { 0.0f, "-100%" },
+                   { 0.5f, " 000%" },
+                   { 0.75f, " 050%" },
+                   { 1.0f, " 100%" },
+                   { 0.4999f, "-000%" } });
     const auto positive = parameterWithRange (0.0f, 1.0f);
     expectTexts (ParameterTextFunctions::BigPercent, positive, { { 0.5f, "050%" }, { 1.0f, "100%" } });
 }
@@ -45,8 +55,14 @@ TEST (ParameterTextFunctions, FrequencyFollowsTheCutoffMapping)
 {
     const auto cutoff = parameterWithRange (0.0f, 1.0f);
     expectTexts (ParameterTextFunctions::Frequency, cutoff,
-                 { { 0.0f, "00020hz" }, { 0.1f, "00043hz" }, { 0.25f, "00161hz" }, { 0.5f, "01.1khz" },
-                   { 0.75f, "05.3khz" }, { 0.9f, "12.0khz" }, { 1.0f, "20.0khz" }, { 1.0e-9f, "00021hz" } });
+                 { { 0.0f, "00020hz" },
+                   { 0.1f, "00043hz" },
+                   { 0.25f, "00161hz" },
+                   { 0.5f, "01.1khz" },
+                   { 0.75f, "05.3khz" },
+                   { 0.9f, "12.0khz" },
+                   { 1.0f, "20.0khz" },
+                   { 1.0e-9f, "00021hz" } });
     // Just below 1 kHz the rounded number is written as hertz.
     const auto justBelow = std::pow (std::log (999.7f - 20.0f) / std::log (19980.0f), 2.0f);
     EXPECT_EQ (ParameterTextFunctions::Frequency (cutoff, justBelow), "01000hz");
@@ -56,7 +72,12 @@ TEST (ParameterTextFunctions, PercentWithRangeMapsOntoItsOwnRange)
 {
     const auto pan = parameterWithRange (0.0f, 1.0f);
     expectTexts (ParameterTextFunctions::percentWithRange (-100.0f, 100.0f), pan,
-                 { { 0.0f, "-100%" }, { 0.25f, "-050%" }, { 0.5f, " 000%" }, { 1.0f, " 100%" }, { 1.5f, " 100%" }, { -1.0f, "-100%" } });
+                 { { 0.0f, "-100%" },
+                   { 0.25f, "-050%" },
+                   { 0.5f, " 000%" },
+                   { 1.0f, " 100%" },
+                   { 1.5f, " 100%" },
+                   { -1.0f, "-100%" } });
 }
 
 TEST (ParameterTextFunctions, TextsOfOneKindHaveOneWidth)

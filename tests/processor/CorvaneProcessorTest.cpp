@@ -17,8 +17,8 @@ constexpr int blockSize = 512;
 struct Engine
 {
     cvl::ParameterDirector director;
-    cvl::CorvaneProcessor engine { director };
-    cvl::VectorSpaceProcessors spaces {};
+    cvl::CorvaneProcessor engine{ director };
+    cvl::VectorSpaceProcessors spaces{};
 
     explicit Engine (int channels = 2, int voices = 1)
     {
@@ -28,7 +28,10 @@ struct Engine
         set ("Mix", 1.0f);
     }
 
-    void set (const juce::String& identifier, float value) { cvl::test::change (director, identifier, value); }
+    void set (const juce::String& identifier, float value)
+    {
+        cvl::test::change (director, identifier, value);
+    }
     void setSlots (int type1, int type2, int type3)
     {
         set ("ProcessorType1", static_cast<float> (type1));
@@ -66,18 +69,20 @@ TEST (CorvaneProcessor, DeclaresItsParametersAfterTheSlotSetsInTypeOrder)
     for (const auto& options : e.director.external.getFloatOptions())
         floats.add (options.identifier.toString());
     for (const auto& options : e.director.external.getChoiceOptions())
-        choices.add (options.identifier.toString() + "=" + juce::String (options.defaultIndex) + (options.name.isEmpty() ? "" : "!"));
-    EXPECT_EQ (floats.joinIntoString (","),
-               "AllpassCutoff0_Effect,AllpassCutoff1_Effect,AllpassCutoff2_Effect,"
-               "BalancePan0_Effect,BalanceGain0_Effect,BalancePan1_Effect,BalanceGain1_Effect,BalancePan2_Effect,"
-               "BalanceGain2_Effect,DelayTime0_Effect,DelayFeedback0_Effect,DelayMix0_Effect,DelayTime1_Effect,"
-               "DelayFeedback1_Effect,DelayMix1_Effect,DelayTime2_Effect,DelayFeedback2_Effect,DelayMix2_Effect,"
-               "DiffuserDelayTime0_Effect,DiffuserFeedback0_Effect,DiffuserMix0_Effect,DiffuserDelayTime1_Effect,"
-               "DiffuserFeedback1_Effect,DiffuserMix1_Effect,DiffuserDelayTime2_Effect,DiffuserFeedback2_Effect,"
-               "DiffuserMix2_Effect,"
-               "DistortionAmount0_Effect,DistortionMix0_Effect,DistortionAmount1_Effect,DistortionMix1_Effect,"
-               "DistortionAmount2_Effect,DistortionMix2_Effect,"
-               "FilterCutoff0_Effect,FilterCutoff1_Effect,FilterCutoff2_Effect,Mix");
+        choices.add (options.identifier.toString() + "=" + juce::String (options.defaultIndex) +
+                     (options.name.isEmpty() ? "" : "!"));
+    EXPECT_EQ (
+        floats.joinIntoString (","),
+        "AllpassCutoff0_Effect,AllpassCutoff1_Effect,AllpassCutoff2_Effect,"
+        "BalancePan0_Effect,BalanceGain0_Effect,BalancePan1_Effect,BalanceGain1_Effect,BalancePan2_Effect,"
+        "BalanceGain2_Effect,DelayTime0_Effect,DelayFeedback0_Effect,DelayMix0_Effect,DelayTime1_Effect,"
+        "DelayFeedback1_Effect,DelayMix1_Effect,DelayTime2_Effect,DelayFeedback2_Effect,DelayMix2_Effect,"
+        "DiffuserDelayTime0_Effect,DiffuserFeedback0_Effect,DiffuserMix0_Effect,DiffuserDelayTime1_Effect,"
+        "DiffuserFeedback1_Effect,DiffuserMix1_Effect,DiffuserDelayTime2_Effect,DiffuserFeedback2_Effect,"
+        "DiffuserMix2_Effect,"
+        "DistortionAmount0_Effect,DistortionMix0_Effect,DistortionAmount1_Effect,DistortionMix1_Effect,"
+        "DistortionAmount2_Effect,DistortionMix2_Effect,"
+        "FilterCutoff0_Effect,FilterCutoff1_Effect,FilterCutoff2_Effect,Mix");
     EXPECT_EQ (choices.joinIntoString (","),
                "AllpassOrder0_Effect=0!,AllpassOrder1_Effect=0!,AllpassOrder2_Effect=0!,"
                "DistortionType0_Effect=0!,DistortionType1_Effect=0!,DistortionType2_Effect=0!,"
@@ -86,14 +91,15 @@ TEST (CorvaneProcessor, DeclaresItsParametersAfterTheSlotSetsInTypeOrder)
                "ProcessorType1=3,ProcessorType2=5,ProcessorType3=6");
 
     const auto& type = cvl::test::findOptions (e.director.external.getChoiceOptions(), "ProcessorType2");
-    EXPECT_EQ (type.choices.joinIntoString ("|"), " None| Allpass| Balance| Delay| Diffuser| Distortion| Filter");
+    EXPECT_EQ (type.choices.joinIntoString ("|"),
+               " None| Allpass| Balance| Delay| Diffuser| Distortion| Filter");
     const auto& mix = cvl::test::findOptions (e.director.external.getFloatOptions(), "Mix");
     EXPECT_EQ (mix.name, "");
     EXPECT_EQ (mix.defaultValue, 1.0f);
     EXPECT_EQ (mix.range.start, 0.0f);
     EXPECT_EQ (mix.range.end, 1.0f);
-    const exl::Parameter mixParameter (mix.identifier, mix.name, mix.caption, mix.label, mix.range, mix.defaultValue,
-                                       mix.textFunction, {}, {}, 1);
+    const exl::Parameter mixParameter (mix.identifier, mix.name, mix.caption, mix.label, mix.range,
+                                       mix.defaultValue, mix.textFunction, {}, {}, 1);
     EXPECT_EQ (mixParameter.getText (0.25f, 100), "025%");
 }
 
@@ -117,7 +123,7 @@ TEST (CorvaneProcessor, SlotTypesFollowTheNearestChoice)
 TEST (CorvaneProcessor, EmptySlotsGiveTheInputBack)
 {
     for (const auto voices : { 1, 3, 16 })
-        for (const auto length : { std::size_t { 512 }, std::size_t { 100 }, std::size_t { 1300 } })
+        for (const auto length : { std::size_t{ 512 }, std::size_t{ 100 }, std::size_t{ 1300 } })
         {
             Engine e (2, voices);
             const auto input = signal (length);
@@ -136,7 +142,8 @@ TEST (CorvaneProcessor, AveragesTheVoicesAndMixesWithTheDryInput)
         int voices;
         float mix;
     };
-    for (const auto& c : { Case { 1, 1.0f }, Case { 4, 0.25f }, Case { 16, 0.0f }, Case { 3, 0.7f }, Case { 16, 1.0f } })
+    for (const auto& c :
+         { Case{ 1, 1.0f }, Case{ 4, 0.25f }, Case{ 16, 0.0f }, Case{ 3, 0.7f }, Case{ 16, 1.0f } })
     {
         Engine e (2, c.voices);
         e.setSlots (balance, none, none);
@@ -158,7 +165,8 @@ TEST (CorvaneProcessor, AveragesTheVoicesAndMixesWithTheDryInput)
             for (const auto gain : gains)
                 sum += input[i] * gain;
             const auto expected = (1.0f - c.mix) * input[i] + c.mix * sum / static_cast<float> (c.voices);
-            ASSERT_NEAR (output[i], expected, 1.0e-6f) << c.voices << " voices, mix " << c.mix << ", sample " << i;
+            ASSERT_NEAR (output[i], expected, 1.0e-6f)
+                << c.voices << " voices, mix " << c.mix << ", sample " << i;
         }
     }
 }
@@ -184,7 +192,7 @@ TEST (CorvaneProcessor, TwoSlotsOfOneTypeUseTheirOwnProcessorsAndParameters)
         delays.set (juce::String ("DelayFeedback") + slot + "_Effect", 0.0f);
         delays.set (juce::String ("DelayMix") + slot + "_Effect", 1.0f);
     }
-    (void) delays.process (std::vector<float> (blockSize)); // the first glide to the new length
+    (void)delays.process (std::vector<float> (blockSize)); // the first glide to the new length
     std::vector<float> impulse (16);
     impulse[0] = 1.0f;
     const auto output = delays.process (impulse);
@@ -212,7 +220,8 @@ TEST (CorvaneProcessor, ASlotThatSwitchesBackResumesTheOldState)
         if (block != 1 && block != 2)
             output.insert (output.end(), out.begin(), out.end());
     }
-    const auto peak = static_cast<std::size_t> (std::max_element (output.begin(), output.end()) - output.begin());
+    const auto peak =
+        static_cast<std::size_t> (std::max_element (output.begin(), output.end()) - output.begin());
     EXPECT_EQ (peak, 2353u);
     EXPECT_FLOAT_EQ (output[peak], 1.0f);
 }
@@ -232,7 +241,9 @@ TEST (CorvaneProcessor, NonFiniteInputCountsAsSilenceAndTheOutputStaysFinite)
 {
     const auto infinity = std::numeric_limits<float>::infinity();
     const auto nan = std::numeric_limits<float>::quiet_NaN();
-    const std::array<int, 3> chains[] = { { none, none, none }, { distortion, delay, balance }, { delay, distortion, none } };
+    const std::array<int, 3> chains[] = { { none, none, none },
+                                          { distortion, delay, balance },
+                                          { delay, distortion, none } };
     for (const auto& chain : chains)
     {
         Engine e (2, 5);
@@ -282,10 +293,12 @@ TEST (CorvaneProcessor, ProcessingVoiceCountChangesAndTypeSwitchesAllocateNothin
             for (std::size_t slot = 12; slot < 15; ++slot)
                 choices[slot].changeCallback (static_cast<float> (random.nextInt (7)));
         if (block % 11 == 0)
-            choices[static_cast<std::size_t> (random.nextInt (12))].changeCallback (static_cast<float> (random.nextInt (4)));
-        floats[static_cast<std::size_t> (random.nextInt (static_cast<int> (floats.size())))].changeCallback (random.nextFloat());
-        amounts[static_cast<std::size_t> (random.nextInt (static_cast<int> (amounts.size())))].changeCallback (
-            random.nextFloat() * 2.0f - 1.0f);
+            choices[static_cast<std::size_t> (random.nextInt (12))].changeCallback (
+                static_cast<float> (random.nextInt (4)));
+        floats[static_cast<std::size_t> (random.nextInt (static_cast<int> (floats.size())))].changeCallback (
+            random.nextFloat());
+        amounts[static_cast<std::size_t> (random.nextInt (static_cast<int> (amounts.size())))]
+            .changeCallback (random.nextFloat() * 2.0f - 1.0f);
         for (auto& space : e.spaces)
             for (std::size_t v = 0; v < cvl::maxVoices; ++v)
                 space.transformed.x[v] = random.nextFloat() * 2.0f - 1.0f;

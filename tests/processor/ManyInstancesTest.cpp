@@ -9,31 +9,33 @@ namespace cvl::test
 {
 namespace
 {
-constexpr int instanceCount = 8;
-constexpr juce::int64 renderedSamples = 48000;
+    constexpr int instanceCount = 8;
+    constexpr juce::int64 renderedSamples = 48000;
 
-float testSignal (int channel, juce::int64 n)
-{
-    const auto t = static_cast<double> (n) / 48000.0;
-    return static_cast<float> (0.4 * std::sin (juce::MathConstants<double>::twoPi * (220.0 + 110.0 * channel) * t)
-                               + 0.1 * std::sin (juce::MathConstants<double>::twoPi * 3520.0 * t));
-}
+    float testSignal (int channel, juce::int64 n)
+    {
+        const auto t = static_cast<double> (n) / 48000.0;
+        return static_cast<float> (
+            0.4 * std::sin (juce::MathConstants<double>::twoPi * (220.0 + 110.0 * channel) * t) +
+            0.1 * std::sin (juce::MathConstants<double>::twoPi * 3520.0 * t));
+    }
 
-// The same non-default settings for every instance: host parameters at fixed random values, bypass off.
-void applySettings (CorvaneAudioProcessor& processor)
-{
-    std::mt19937 random (77);
-    std::uniform_real_distribution<float> uniform (0.0f, 1.0f);
-    for (auto* parameter : processor.getParameters())
-        parameter->setValueNotifyingHost (parameter == processor.getBypassParameter() ? 0.0f : uniform (random));
-}
+    // The same non-default settings for every instance: host parameters at fixed random values, bypass off.
+    void applySettings (CorvaneAudioProcessor& processor)
+    {
+        std::mt19937 random (77);
+        std::uniform_real_distribution<float> uniform (0.0f, 1.0f);
+        for (auto* parameter : processor.getParameters())
+            parameter->setValueNotifyingHost (parameter == processor.getBypassParameter() ? 0.0f
+                                                                                          : uniform (random));
+    }
 
-juce::AudioBuffer<float> renderAlone()
-{
-    ProcessorHarness harness;
-    applySettings (harness.processor());
-    return harness.process (renderedSamples, testSignal);
-}
+    juce::AudioBuffer<float> renderAlone()
+    {
+        ProcessorHarness harness;
+        applySettings (harness.processor());
+        return harness.process (renderedSamples, testSignal);
+    }
 } // namespace
 
 // Instances share nothing mutable: eight of them built together and processed at the same time on
@@ -62,7 +64,8 @@ TEST (ManyInstances, EightInstancesOnEightThreadsRenderLikeOneAlone)
         ASSERT_EQ (outputs[i].getNumSamples(), expected.getNumSamples());
         for (int c = 0; c < expected.getNumChannels(); ++c)
             for (int n = 0; n < expected.getNumSamples(); ++n)
-                ASSERT_EQ (outputs[i].getSample (c, n), expected.getSample (c, n)) << "channel " << c << ", sample " << n;
+                ASSERT_EQ (outputs[i].getSample (c, n), expected.getSample (c, n))
+                    << "channel " << c << ", sample " << n;
     }
 }
 } // namespace cvl::test

@@ -16,8 +16,10 @@ struct Expected
 std::vector<Expected> expectedExternalParameters()
 {
     std::vector<Expected> list;
-    const auto add = [&list] (juce::String id, juce::String name, juce::String caption, float value, juce::String text)
-    { list.push_back ({ std::move (id), std::move (name), std::move (caption), value, std::move (text) }); };
+    const auto add = [&list] (juce::String id, juce::String name, juce::String caption, float value,
+                              juce::String text) {
+        list.push_back ({ std::move (id), std::move (name), std::move (caption), value, std::move (text) });
+    };
     const auto n = [] (int i) { return juce::String (i); };
 
     for (int m = 1; m <= 4; ++m)
@@ -40,11 +42,13 @@ std::vector<Expected> expectedExternalParameters()
         float value;
         const char* text;
     };
-    const std::vector<std::vector<EffectFloat>> effectFloats {
+    const std::vector<std::vector<EffectFloat>> effectFloats{
         { { "AllpassCutoff", 1.0f, "20.0khz" } },
         { { "BalancePan", 0.5f, " 000%" }, { "BalanceGain", 0.8f, "080%" } },
         { { "DelayTime", 0.5f, "050%" }, { "DelayFeedback", 0.5f, "050%" }, { "DelayMix", 0.5f, "050%" } },
-        { { "DiffuserDelayTime", 0.5f, "050%" }, { "DiffuserFeedback", 0.5f, "050%" }, { "DiffuserMix", 0.5f, "050%" } },
+        { { "DiffuserDelayTime", 0.5f, "050%" },
+          { "DiffuserFeedback", 0.5f, "050%" },
+          { "DiffuserMix", 0.5f, "050%" } },
         { { "DistortionAmount", 0.5f, "050%" }, { "DistortionMix", 0.5f, "050%" } },
         { { "FilterCutoff", 1.0f, "20.0khz" } },
     };
@@ -98,7 +102,8 @@ std::set<juce::String> expectedInternalIdentifiers (const std::vector<Expected>&
         if (p.id.endsWith ("_Effect") && ! p.id.contains ("Order") && ! p.id.contains ("Type"))
             for (const auto& [id, name] : cvl::PolyModulators::IdNameArray)
                 ids.insert (p.id + "_" + juce::String (name.data(), name.size()));
-        if (p.id.startsWith ("Frequency_") || p.id.startsWith ("Scale_") || p.id.startsWith ("X_") || p.id.startsWith ("Y_"))
+        if (p.id.startsWith ("Frequency_") || p.id.startsWith ("Scale_") || p.id.startsWith ("X_") ||
+            p.id.startsWith ("Y_"))
             for (const auto& [id, name] : cvl::MonoModulators::IdNameArray)
                 ids.insert (p.id + "_" + juce::String (name.data(), name.size()));
     }

@@ -79,7 +79,8 @@ TEST (ProcessorFrame, FirstBlockFiresEveryChangeCallbackOnce)
         ASSERT_EQ (parameter->getLastDispatchedValue(), -1.0f);
     harness.process (64, ProcessorHarness::silence);
     for (const auto* parameter : registry.getOrderedParameters())
-        ASSERT_EQ (parameter->getLastDispatchedValue(), parameter->getValue()) << parameter->getIdentifier().toString();
+        ASSERT_EQ (parameter->getLastDispatchedValue(), parameter->getValue())
+            << parameter->getIdentifier().toString();
 }
 
 TEST (ProcessorFrame, BypassLeavesTheBufferUntouched)

@@ -10,8 +10,8 @@
 
 namespace
 {
-using Lookup = const char* (*) (const char*, int&);
-using FilenameLookup = const char* (*) (const char*);
+using Lookup = const char* (*)(const char*, int&);
+using FilenameLookup = const char* (*)(const char*);
 
 struct NamespaceCase
 {
@@ -25,10 +25,11 @@ struct NamespaceCase
 const NamespaceCase namespaces[] = {
     { "version", CorvaneVersionBin::getNamedResource, CorvaneVersionBin::getNamedResourceOriginalFilename,
       "VERSION_txt", "VERSION.txt" },
-    { "fonts", CorvaneFonts::getNamedResource, CorvaneFonts::getNamedResourceOriginalFilename, "Inconsolata_ttf",
-      "Inconsolata.ttf" },
+    { "fonts", CorvaneFonts::getNamedResource, CorvaneFonts::getNamedResourceOriginalFilename,
+      "Inconsolata_ttf", "Inconsolata.ttf" },
     { "starter preset", CorvaneStarterPreset::getNamedResource,
-      CorvaneStarterPreset::getNamedResourceOriginalFilename, "StarterPreset_corvane", "StarterPreset.corvane" },
+      CorvaneStarterPreset::getNamedResourceOriginalFilename, "StarterPreset_corvane",
+      "StarterPreset.corvane" },
     { "images", CorvaneImages::getNamedResource, CorvaneImages::getNamedResourceOriginalFilename,
       "corvane_logo_svg", "corvane_logo.svg" },
 };
@@ -65,7 +66,8 @@ TEST (EmbeddedResources, ANameFromAnotherNamespaceIsNotFound)
 
 TEST (EmbeddedResources, NamesAreMatchedThroughTheirThirtyOneHash)
 {
-    // "tx" and "uY" add the same amount to a hash that multiplies by 31 per byte: ('u' - 't') * 31 == 'x' - 'Y'.
+    // "tx" and "uY" add the same amount to a hash that multiplies by 31 per byte: ('u' - 't') * 31 == 'x' -
+    // 'Y'.
     int size = -1;
     EXPECT_EQ (CorvaneVersionBin::getNamedResource ("VERSION_uYt", size), CorvaneVersionBin::VERSION_txt);
     EXPECT_EQ (size, CorvaneVersionBin::VERSION_txtSize);
@@ -81,8 +83,8 @@ TEST (EmbeddedResources, VersionStringIsTheVersionTextWithoutWhiteSpace)
 
 TEST (EmbeddedResources, TypefaceLoads)
 {
-    auto typeface = juce::Typeface::createSystemTypefaceFor (CorvaneFonts::Inconsolata_ttf,
-                                                             static_cast<size_t> (CorvaneFonts::Inconsolata_ttfSize));
+    auto typeface = juce::Typeface::createSystemTypefaceFor (
+        CorvaneFonts::Inconsolata_ttf, static_cast<size_t> (CorvaneFonts::Inconsolata_ttfSize));
     ASSERT_NE (typeface, nullptr);
     EXPECT_TRUE (typeface->getName().containsIgnoreCase ("Inconsolata"));
 }
@@ -154,8 +156,8 @@ TEST (StarterPreset, ListsEveryParameterButMixInRegistryOrder)
         if (id.toString() != "Mix")
             expected.add (id.toString());
 
-    const auto document = juce::parseXML (juce::String::fromUTF8 (CorvaneStarterPreset::StarterPreset_corvane,
-                                                                  CorvaneStarterPreset::StarterPreset_corvaneSize));
+    const auto document = juce::parseXML (juce::String::fromUTF8 (
+        CorvaneStarterPreset::StarterPreset_corvane, CorvaneStarterPreset::StarterPreset_corvaneSize));
     ASSERT_NE (document, nullptr);
     EXPECT_TRUE (document->hasTagName ("state"));
     juce::StringArray listed;
@@ -168,12 +170,13 @@ TEST (StarterPreset, ListsEveryParameterButMixInRegistryOrder)
 TEST (StarterPreset, IsAppliedAtConstructionAndLeavesMixAtItsDefault)
 {
     CorvaneAudioProcessor processor;
-    const auto document = juce::parseXML (juce::String::fromUTF8 (CorvaneStarterPreset::StarterPreset_corvane,
-                                                                  CorvaneStarterPreset::StarterPreset_corvaneSize));
+    const auto document = juce::parseXML (juce::String::fromUTF8 (
+        CorvaneStarterPreset::StarterPreset_corvane, CorvaneStarterPreset::StarterPreset_corvaneSize));
     ASSERT_NE (document, nullptr);
     for (const auto* element : document->getChildIterator())
     {
-        const auto* parameter = processor.findParameter (juce::Identifier (element->getStringAttribute ("id")));
+        const auto* parameter =
+            processor.findParameter (juce::Identifier (element->getStringAttribute ("id")));
         ASSERT_NE (parameter, nullptr);
         EXPECT_FLOAT_EQ (parameter->getValue(), static_cast<float> (element->getDoubleAttribute ("val")))
             << element->getStringAttribute ("id");

@@ -5,9 +5,9 @@
 
 namespace
 {
-std::atomic<bool> counting { false };
-std::atomic<std::size_t> allocations { 0 };
-std::atomic<std::size_t> deallocations { 0 };
+std::atomic<bool> counting{ false };
+std::atomic<std::size_t> allocations{ 0 };
+std::atomic<std::size_t> deallocations{ 0 };
 
 void* allocate (std::size_t size)
 {
@@ -39,8 +39,14 @@ void release (void* memory) noexcept
 
 void* operator new (std::size_t size) { return allocate (size); }
 void* operator new[] (std::size_t size) { return allocate (size); }
-void* operator new (std::size_t size, std::align_val_t alignment) { return allocateAligned (size, alignment); }
-void* operator new[] (std::size_t size, std::align_val_t alignment) { return allocateAligned (size, alignment); }
+void* operator new (std::size_t size, std::align_val_t alignment)
+{
+    return allocateAligned (size, alignment);
+}
+void* operator new[] (std::size_t size, std::align_val_t alignment)
+{
+    return allocateAligned (size, alignment);
+}
 void* operator new (std::size_t size, const std::nothrow_t&) noexcept
 {
     try
@@ -52,7 +58,10 @@ void* operator new (std::size_t size, const std::nothrow_t&) noexcept
         return nullptr;
     }
 }
-void* operator new[] (std::size_t size, const std::nothrow_t& tag) noexcept { return operator new (size, tag); }
+void* operator new[] (std::size_t size, const std::nothrow_t& tag) noexcept
+{
+    return operator new (size, tag);
+}
 void operator delete (void* memory) noexcept { release (memory); }
 void operator delete[] (void* memory) noexcept { release (memory); }
 void operator delete (void* memory, std::size_t) noexcept { release (memory); }

@@ -5,7 +5,8 @@
 namespace cvl::test
 {
 ProcessorHarness::ProcessorHarness (double rate, int size, int channelCount)
-    : sampleRate (rate), blockSize (size), channels (channelCount), plugin (std::make_unique<CorvaneAudioProcessor>())
+    : sampleRate (rate), blockSize (size), channels (channelCount),
+      plugin (std::make_unique<CorvaneAudioProcessor>())
 {
     const auto layout = juce::AudioChannelSet::canonicalChannelSet (channels);
     juce::AudioProcessor::BusesLayout buses;
@@ -58,8 +59,8 @@ ProcessorHarness::Signal sine (double frequency, float amplitude, double sampleR
 {
     return [=] (int, juce::int64 n)
     {
-        return amplitude * static_cast<float> (std::sin (juce::MathConstants<double>::twoPi * frequency
-                                                         * static_cast<double> (n) / sampleRate));
+        return amplitude * static_cast<float> (std::sin (juce::MathConstants<double>::twoPi * frequency *
+                                                         static_cast<double> (n) / sampleRate));
     };
 }
 } // namespace cvl::test

@@ -56,22 +56,38 @@ TEST (DirectoryModelSync, TreeFollowsChangesOnDisk)
         std::function<bool (const WatchedFolder&)> arrived;
     };
     const Case cases[] = {
-        { "a new file becomes the last child", [] (WatchedFolder& w) { w.folder.child ("sub/new.corvane").replaceWithText ("x"); },
+        { "a new file becomes the last child",
+          [] (WatchedFolder& w) { w.folder.child ("sub/new.corvane").replaceWithText ("x"); },
           [] (const WatchedFolder& w)
-          { return w.has ("sub/new.corvane") && w.node ("sub").getChild (1) == w.node ("sub/new.corvane")
-                   && w.node ("sub/new.corvane")["name"].toString() == "new"; } },
+          {
+              return w.has ("sub/new.corvane") && w.node ("sub").getChild (1) == w.node ("sub/new.corvane") &&
+                     w.node ("sub/new.corvane")["name"].toString() == "new";
+          } },
         { "a deleted file leaves", [] (WatchedFolder& w) { w.folder.child ("sub/old.corvane").deleteFile(); },
           [] (const WatchedFolder& w) { return ! w.has ("sub/old.corvane"); } },
-        { "a deleted folder leaves with its contents", [] (WatchedFolder& w) { w.folder.child ("sub").deleteRecursively(); },
+        { "a deleted folder leaves with its contents",
+          [] (WatchedFolder& w) { w.folder.child ("sub").deleteRecursively(); },
           [] (const WatchedFolder& w) { return ! w.has ("sub"); } },
-        { "a rename replaces the node", [] (WatchedFolder& w) { w.folder.child ("sub/old.corvane").moveFileTo (w.folder.child ("sub/renamed.corvane")); },
-          [] (const WatchedFolder& w) { return ! w.has ("sub/old.corvane") && w.has ("sub/renamed.corvane")
-                                               && w.node ("sub/renamed.corvane")["name"].toString() == "renamed"; } },
-        { "a move between folders", [] (WatchedFolder& w) { w.folder.child ("sub/old.corvane").moveFileTo (w.folder.child ("other/old.corvane")); },
-          [] (const WatchedFolder& w) { return ! w.has ("sub/old.corvane") && w.has ("other/old.corvane"); } },
-        { "a move out of the tree", [] (WatchedFolder& w) { w.folder.child ("sub/old.corvane").moveFileTo (w.outside.child ("gone.corvane")); },
+        { "a rename replaces the node",
+          [] (WatchedFolder& w)
+          { w.folder.child ("sub/old.corvane").moveFileTo (w.folder.child ("sub/renamed.corvane")); },
+          [] (const WatchedFolder& w)
+          {
+              return ! w.has ("sub/old.corvane") && w.has ("sub/renamed.corvane") &&
+                     w.node ("sub/renamed.corvane")["name"].toString() == "renamed";
+          } },
+        { "a move between folders",
+          [] (WatchedFolder& w)
+          { w.folder.child ("sub/old.corvane").moveFileTo (w.folder.child ("other/old.corvane")); },
+          [] (const WatchedFolder& w)
+          { return ! w.has ("sub/old.corvane") && w.has ("other/old.corvane"); } },
+        { "a move out of the tree",
+          [] (WatchedFolder& w)
+          { w.folder.child ("sub/old.corvane").moveFileTo (w.outside.child ("gone.corvane")); },
           [] (const WatchedFolder& w) { return ! w.has ("sub/old.corvane"); } },
-        { "a move into the tree", [] (WatchedFolder& w) { w.outside.child ("incoming.corvane").moveFileTo (w.folder.child ("incoming.corvane")); },
+        { "a move into the tree",
+          [] (WatchedFolder& w)
+          { w.outside.child ("incoming.corvane").moveFileTo (w.folder.child ("incoming.corvane")); },
           [] (const WatchedFolder& w) { return w.has ("incoming.corvane"); } },
         { "a new sub-folder is watched",
           [] (WatchedFolder& w)
@@ -81,7 +97,8 @@ TEST (DirectoryModelSync, TreeFollowsChangesOnDisk)
               waitUntil ([&w] { return w.has ("fresh/inner.corvane"); });
               w.folder.child ("fresh/later.corvane").replaceWithText ("x");
           },
-          [] (const WatchedFolder& w) { return w.has ("fresh/inner.corvane") && w.has ("fresh/later.corvane"); } },
+          [] (const WatchedFolder& w)
+          { return w.has ("fresh/inner.corvane") && w.has ("fresh/later.corvane"); } },
     };
     for (const auto& entry : cases)
     {

@@ -36,7 +36,10 @@ struct OnlyPresets final : juce::FileFilter
 {
     OnlyPresets() : juce::FileFilter ("presets") {}
     bool isFileSuitable (const juce::File& file) const override { return file.hasFileExtension ("corvane"); }
-    bool isDirectorySuitable (const juce::File& folder) const override { return folder.getFileName() != "skip"; }
+    bool isDirectorySuitable (const juce::File& folder) const override
+    {
+        return folder.getFileName() != "skip";
+    }
 };
 } // namespace
 
@@ -60,8 +63,9 @@ TEST (DirectoryModel, ScanMirrorsTheFolderWithTypesNamesAndPaths)
         int type;
         const char* name;
     };
-    for (const auto& entry : { Case { "a.corvane", 2, "a" }, Case { "A.corvane", 2, "A" }, Case { "sub", 1, "sub" },
-                               Case { "sub/b.corvane", 2, "b" }, Case { ".hidden", 2, ".hidden" } })
+    for (const auto& entry :
+         { Case{ "a.corvane", 2, "a" }, Case{ "A.corvane", 2, "A" }, Case{ "sub", 1, "sub" },
+           Case{ "sub/b.corvane", 2, "b" }, Case{ ".hidden", 2, ".hidden" } })
     {
         SCOPED_TRACE (entry.path);
         const auto node = scanned.node (entry.path);

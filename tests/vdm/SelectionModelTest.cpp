@@ -15,10 +15,10 @@ struct Recorder final : vdm::SelectionModelListener
 
 struct SelectionFixture
 {
-    juce::ValueTree root { "root" };
-    juce::ValueTree folder { "folder" };
-    juce::ValueTree a { "a" };
-    juce::ValueTree b { "b" };
+    juce::ValueTree root{ "root" };
+    juce::ValueTree folder{ "folder" };
+    juce::ValueTree a{ "a" };
+    juce::ValueTree b{ "b" };
     vdm::SelectionModel model;
     vdm::SingleSelectionHandler single;
     Recorder recorder;
@@ -85,11 +85,11 @@ namespace
 // root (open) > closed folder "f" > "f1", "f2"; then file "g". Single selection.
 struct KeyFixture
 {
-    juce::ValueTree root { "root" };
-    juce::ValueTree f { "f" };
-    juce::ValueTree f1 { "f1" };
-    juce::ValueTree f2 { "f2" };
-    juce::ValueTree g { "g" };
+    juce::ValueTree root{ "root" };
+    juce::ValueTree f{ "f" };
+    juce::ValueTree f1{ "f1" };
+    juce::ValueTree f2{ "f2" };
+    juce::ValueTree g{ "g" };
     vdm::SelectionModel model;
     vdm::SingleSelectionHandler single;
     vdm::TreeViewSelector selector;

@@ -37,7 +37,8 @@ namespace
 juce::String usageText()
 {
     return "Usage:\n"
-           "  corvane-render [--preset FILE] [--set ID=VALUE]... [--block-size N] [--tempo BPM] [--tail SECONDS]\n"
+           "  corvane-render [--preset FILE] [--set ID=VALUE]... [--block-size N] [--tempo BPM] [--tail "
+           "SECONDS]\n"
            "                 INPUT.wav OUTPUT.wav\n"
            "  corvane-render --list-parameters\n"
            "  corvane-render --save-state FILE [--preset FILE] [--set ID=VALUE]...\n"
@@ -57,14 +58,14 @@ ParseResult parseCommandLine (const juce::StringArray& arguments)
 {
     RenderOptions options;
     juce::StringArray positional;
-    Cursor cursor { arguments };
-    const auto fail = [] (const juce::String& message) { return ParseResult { std::nullopt, message }; };
+    Cursor cursor{ arguments };
+    const auto fail = [] (const juce::String& message) { return ParseResult{ std::nullopt, message }; };
 
     while (! cursor.atEnd())
     {
         const auto argument = cursor.next();
-        const auto needsValue = argument == "--preset" || argument == "--set" || argument == "--block-size"
-                                || argument == "--tempo" || argument == "--tail" || argument == "--save-state";
+        const auto needsValue = argument == "--preset" || argument == "--set" || argument == "--block-size" ||
+                                argument == "--tempo" || argument == "--tail" || argument == "--save-state";
         if (needsValue && cursor.atEnd())
             return fail ("option " + argument + " needs an argument");
 
@@ -87,17 +88,18 @@ ParseResult parseCommandLine (const juce::StringArray& arguments)
             if (! assignment.contains ("=") || identifier.isEmpty())
                 return fail ("--set expects ID=VALUE, got \"" + assignment + "\"");
             if (! value.has_value() || *value < 0.0 || *value > 1.0)
-                return fail ("value for " + identifier + " is not a number from 0 to 1: \""
-                             + assignment.fromFirstOccurrenceOf ("=", false, false) + "\"");
+                return fail ("value for " + identifier + " is not a number from 0 to 1: \"" +
+                             assignment.fromFirstOccurrenceOf ("=", false, false) + "\"");
             options.settings.emplace_back (identifier, static_cast<float> (*value));
         }
         else if (argument == "--block-size")
         {
             const auto text = cursor.next();
             const auto value = readNumber (text);
-            if (! value.has_value() || *value < 1.0 || *value > maximumBlockSize || std::floor (*value) != *value)
-                return fail ("block size must be a whole number from 1 to " + juce::String (maximumBlockSize)
-                             + ", got \"" + text + "\"");
+            if (! value.has_value() || *value < 1.0 || *value > maximumBlockSize ||
+                std::floor (*value) != *value)
+                return fail ("block size must be a whole number from 1 to " +
+                             juce::String (maximumBlockSize) + ", got \"" + text + "\"");
             options.blockSize = static_cast<int> (*value);
         }
         else if (argument == "--tempo")

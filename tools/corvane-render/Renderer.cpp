@@ -29,7 +29,7 @@ namespace
         {
             stream = temporary.getFile().createOutputStream();
             if (stream == nullptr || stream->failedToOpen())
-                throw RenderError { "cannot write output file " + target.getFullPathName() };
+                throw RenderError{ "cannot write output file " + target.getFullPathName() };
         }
 
         std::unique_ptr<juce::FileOutputStream>& getStream() { return stream; }
@@ -38,7 +38,8 @@ namespace
         {
             stream.reset();
             if (! temporary.overwriteTargetFileWithTemporary())
-                throw RenderError { "cannot write output file " + temporary.getTargetFile().getFullPathName() };
+                throw RenderError{ "cannot write output file " +
+                                   temporary.getTargetFile().getFullPathName() };
         }
 
     private:
@@ -50,7 +51,8 @@ namespace
     {
     public:
         ProgressBar (juce::OutputStream& streamToUse, juce::int64 total)
-            : stream (streamToUse), totalSamples (std::max<juce::int64> (total, 1)), enabled (isatty (STDERR_FILENO) != 0)
+            : stream (streamToUse), totalSamples (std::max<juce::int64> (total, 1)),
+              enabled (isatty (STDERR_FILENO) != 0)
         {
         }
 
@@ -82,7 +84,10 @@ namespace
     };
 } // namespace
 
-juce::File resolvePath (const juce::String& path) { return juce::File::getCurrentWorkingDirectory().getChildFile (path); }
+juce::File resolvePath (const juce::String& path)
+{
+    return juce::File::getCurrentWorkingDirectory().getChildFile (path);
+}
 
 juce::Optional<juce::AudioPlayHead::PositionInfo> FixedTempoPlayHead::getPosition() const
 {
@@ -110,7 +115,7 @@ void Renderer::applyPresetAndSettings()
         const auto file = resolvePath (options.presetFile);
         juce::MemoryBlock data;
         if (! file.existsAsFile() || ! file.loadFileAsData (data))
-            throw RenderError { "cannot read preset file " + file.getFullPathName() };
+            throw RenderError{ "cannot read preset file " + file.getFullPathName() };
         processor->setStateInformation (data.getData(), static_cast<int> (data.getSize()));
     }
 
@@ -119,7 +124,7 @@ void Renderer::applyPresetAndSettings()
     {
         auto* parameter = plugin.findParameter (juce::Identifier (identifier));
         if (parameter == nullptr)
-            throw RenderError { "unknown parameter identifier " + identifier };
+            throw RenderError{ "unknown parameter identifier " + identifier };
         parameter->beginChangeGesture();
         parameter->setValueNotifyingHost (value);
         parameter->endChangeGesture();
@@ -132,9 +137,9 @@ void Renderer::listParameters (juce::OutputStream& out)
     const auto line = [&out] (const juce::String& index, const exl::Parameter& parameter, const char* kind)
     {
         const auto defaultValue = parameter.getDefaultValue();
-        out << index << "\t" << parameter.getIdentifier().toString() << "\t" << parameter.getName (1024) << "\t"
-            << exl::StateDocument::formatValue (defaultValue) << "\t" << parameter.getText (defaultValue, 1024)
-            << "\t" << kind << "\n";
+        out << index << "\t" << parameter.getIdentifier().toString() << "\t" << parameter.getName (1024)
+            << "\t" << exl::StateDocument::formatValue (defaultValue) << "\t"
+            << parameter.getText (defaultValue, 1024) << "\t" << kind << "\n";
     };
 
     out << "index\tid\tname\tdefault\ttext\tkind\n";
@@ -156,7 +161,7 @@ void Renderer::saveState()
     processor->getStateInformation (state);
     AtomicOutputFile output (resolvePath (options.stateFile));
     if (! output.getStream()->write (state.getData(), state.getSize()))
-        throw RenderError { "cannot write state file " + resolvePath (options.stateFile).getFullPathName() };
+        throw RenderError{ "cannot write state file " + resolvePath (options.stateFile).getFullPathName() };
     output.commit();
 }
 
@@ -164,20 +169,20 @@ void Renderer::render (juce::OutputStream& log)
 {
     const auto inputFile = resolvePath (options.inputFile);
     if (! inputFile.existsAsFile())
-        throw RenderError { "cannot read input file " + inputFile.getFullPathName() };
+        throw RenderError{ "cannot read input file " + inputFile.getFullPathName() };
 
     juce::WavAudioFormat wav;
     std::unique_ptr<juce::AudioFormatReader> reader (
         wav.createReaderFor (inputFile.createInputStream().release(), true));
     if (reader == nullptr)
-        throw RenderError { "input is not a readable WAV file: " + inputFile.getFullPathName() };
+        throw RenderError{ "input is not a readable WAV file: " + inputFile.getFullPathName() };
 
     const auto channels = static_cast<int> (reader->numChannels);
     const auto sampleRate = reader->sampleRate;
     if (channels < 1 || channels > maxChannels)
-        throw RenderError { "input has " + juce::String (channels) + " channels; 1 to 11 are supported" };
+        throw RenderError{ "input has " + juce::String (channels) + " channels; 1 to 11 are supported" };
     if (sampleRate <= 0.0)
-        throw RenderError { "input has no valid sample rate: " + inputFile.getFullPathName() };
+        throw RenderError{ "input has no valid sample rate: " + inputFile.getFullPathName() };
 
     const auto inputLength = reader->lengthInSamples;
     const auto tailLength = static_cast<juce::int64> (std::llround (options.tailSeconds * sampleRate));
@@ -188,7 +193,7 @@ void Renderer::render (juce::OutputStream& log)
         wav.createWriterFor (output.getStream().get(), sampleRate, static_cast<unsigned int> (channels),
                              outputBitsPerSample, {}, 0));
     if (writer == nullptr)
-        throw RenderError { "cannot write output file " + resolvePath (options.outputFile).getFullPathName() };
+        throw RenderError{ "cannot write output file " + resolvePath (options.outputFile).getFullPathName() };
     output.getStream().release(); // the writer owns the stream now
 
     const auto layout = juce::AudioChannelSet::canonicalChannelSet (channels);
@@ -196,7 +201,7 @@ void Renderer::render (juce::OutputStream& log)
     buses.inputBuses.add (layout);
     buses.outputBuses.add (layout);
     if (! processor->setBusesLayout (buses))
-        throw RenderError { "the plug-in refuses a layout of " + juce::String (channels) + " channels" };
+        throw RenderError{ "the plug-in refuses a layout of " + juce::String (channels) + " channels" };
 
     std::unique_ptr<FixedTempoPlayHead> playHead;
     if (options.tempo.has_value())
@@ -215,17 +220,20 @@ void Renderer::render (juce::OutputStream& log)
 
     for (juce::int64 position = 0; position < totalLength; position += options.blockSize)
     {
-        const auto length = static_cast<int> (std::min<juce::int64> (options.blockSize, totalLength - position));
+        const auto length =
+            static_cast<int> (std::min<juce::int64> (options.blockSize, totalLength - position));
         block.setSize (channels, length, false, false, true);
         block.clear();
         if (position < inputLength)
-            reader->read (&block, 0, static_cast<int> (std::min<juce::int64> (length, inputLength - position)),
-                          position, true, true);
+            reader->read (&block, 0,
+                          static_cast<int> (std::min<juce::int64> (length, inputLength - position)), position,
+                          true, true);
         processor->processBlock (block, midi);
         if (playHead != nullptr)
             playHead->advance (length);
         if (! writer->writeFromAudioSampleBuffer (block, 0, length))
-            throw RenderError { "cannot write output file " + resolvePath (options.outputFile).getFullPathName() };
+            throw RenderError{ "cannot write output file " +
+                               resolvePath (options.outputFile).getFullPathName() };
         progress.update (position + length);
     }
 
@@ -238,6 +246,7 @@ void Renderer::render (juce::OutputStream& log)
     const auto wallSeconds = (juce::Time::getMillisecondCounterHiRes() - started) / 1000.0;
     const auto audioSeconds = static_cast<double> (totalLength) / sampleRate;
     log << "rendered " << juce::String (audioSeconds, 3) << " s of audio in " << juce::String (wallSeconds, 3)
-        << " s (" << juce::String (wallSeconds > 0.0 ? audioSeconds / wallSeconds : 0.0, 1) << "x real time)\n";
+        << " s (" << juce::String (wallSeconds > 0.0 ? audioSeconds / wallSeconds : 0.0, 1)
+        << "x real time)\n";
 }
 } // namespace cvl::render

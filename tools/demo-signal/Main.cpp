@@ -21,8 +21,8 @@ float pluck (double hz, double t)
     const auto attack = std::min (1.0, t / 0.004);
     auto value = 0.0;
     for (int harmonic = 1; harmonic <= 4; ++harmonic)
-        value += std::sin (juce::MathConstants<double>::twoPi * hz * harmonic * t) / (harmonic * harmonic)
-                 * std::exp (-t * 3.0 * harmonic);
+        value += std::sin (juce::MathConstants<double>::twoPi * hz * harmonic * t) / (harmonic * harmonic) *
+                 std::exp (-t * 3.0 * harmonic);
     return static_cast<float> (0.3 * attack * value);
 }
 } // namespace
@@ -35,7 +35,8 @@ int main (int argc, char* argv[])
         return 2;
     }
 
-    const auto file = juce::File::getCurrentWorkingDirectory().getChildFile (juce::String::fromUTF8 (argv[1]));
+    const auto file =
+        juce::File::getCurrentWorkingDirectory().getChildFile (juce::String::fromUTF8 (argv[1]));
     file.deleteFile();
     auto stream = file.createOutputStream();
     if (stream == nullptr)
@@ -45,7 +46,8 @@ int main (int argc, char* argv[])
     }
 
     const auto noteLength = static_cast<int> (noteSeconds * sampleRate);
-    const auto totalLength = noteLength * static_cast<int> (std::size (phrase)) + static_cast<int> (sampleRate);
+    const auto totalLength =
+        noteLength * static_cast<int> (std::size (phrase)) + static_cast<int> (sampleRate);
     juce::AudioBuffer<float> audio (2, totalLength);
     audio.clear();
     for (std::size_t n = 0; n < std::size (phrase); ++n)
@@ -62,7 +64,8 @@ int main (int argc, char* argv[])
     }
 
     juce::WavAudioFormat wav;
-    std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (stream.get(), sampleRate, 2, bitsPerSample, {}, 0));
+    std::unique_ptr<juce::AudioFormatWriter> writer (
+        wav.createWriterFor (stream.get(), sampleRate, 2, bitsPerSample, {}, 0));
     if (writer == nullptr)
         return 1;
     stream.release();

@@ -1,7 +1,7 @@
 namespace vdm
 {
-const juce::Identifier DirectoryModel::TypeKey { "file_type" };
-const juce::Identifier DirectoryModel::DirOpenKey { "dir_open" };
+const juce::Identifier DirectoryModel::TypeKey{ "file_type" };
+const juce::Identifier DirectoryModel::DirOpenKey{ "dir_open" };
 
 void DirectoryModel::initialize (const juce::File& root, const juce::FileFilter* filter)
 {
@@ -18,8 +18,8 @@ void DirectoryModel::initialize (const juce::File& root, const juce::FileFilter*
     {
         if (filter != nullptr)
         {
-            const auto suitable = entry.isDirectory() ? filter->isDirectorySuitable (entry)
-                                                      : filter->isFileSuitable (entry);
+            const auto suitable =
+                entry.isDirectory() ? filter->isDirectorySuitable (entry) : filter->isFileSuitable (entry);
             if (! suitable)
                 continue;
         }
@@ -42,7 +42,8 @@ void DirectoryModel::handleModifyUpdate (juce::ValueTree node, juce::File file) 
 
 bool DirectoryModel::IsDirOpen (juce::ValueTree node)
 {
-    return static_cast<int> (node.getProperty (TypeKey)) == folderType && static_cast<bool> (node.getProperty (DirOpenKey));
+    return static_cast<int> (node.getProperty (TypeKey)) == folderType &&
+           static_cast<bool> (node.getProperty (DirOpenKey));
 }
 
 void DirectoryModel::SetDirOpen (juce::ValueTree node, bool open)

@@ -24,8 +24,8 @@ void DirectoryModelSync::syncModel (DirectoryModel& model, const juce::FileFilte
     // The watcher thread only copies the weak reference and the event into a message.
     entries.back().watcher = std::make_unique<FolderWatcher> (
         root,
-        [weak = self, watch, root] (const std::string& folder, const std::string& name, FolderWatcher::Action action,
-                                    const std::string& oldName)
+        [weak = self, watch, root] (const std::string& folder, const std::string& name,
+                                    FolderWatcher::Action action, const std::string& oldName)
         {
             const juce::File file (juce::String (folder + name));
             if (file != root && ! file.isAChildOf (root))
@@ -56,10 +56,15 @@ void DirectoryModelSync::messageThreadHandleFileAction (std::size_t watch, const
     }
     switch (action)
     {
-        case FolderWatcher::Action::Add: applyAdd (entry, file); break;
-        case FolderWatcher::Action::Delete: applyDelete (entry, file); break;
+        case FolderWatcher::Action::Add:
+            applyAdd (entry, file);
+            break;
+        case FolderWatcher::Action::Delete:
+            applyDelete (entry, file);
+            break;
         case FolderWatcher::Action::Modified:
-            entry.model->handleModifyUpdate (entry.model->getTree().internalGetValueTreeAt (file, true), file);
+            entry.model->handleModifyUpdate (entry.model->getTree().internalGetValueTreeAt (file, true),
+                                             file);
             break;
         case FolderWatcher::Action::Moved:
             applyDelete (entry, juce::File (juce::String (folder + oldName)));

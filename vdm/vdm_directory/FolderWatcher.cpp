@@ -6,13 +6,14 @@ namespace vdm
 {
 namespace
 {
-// IN_ATTRIB: a folder that could not be watched may have become readable. The self events tell when
-// the root itself goes away.
-constexpr uint32_t watchMask = IN_CREATE | IN_DELETE | IN_CLOSE_WRITE | IN_MOVED_FROM | IN_MOVED_TO | IN_ATTRIB
-                               | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
-// While the root is missing, its nearest existing ancestor is watched for anything that could bring it back.
-constexpr uint32_t ancestorMask = IN_CREATE | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
-constexpr std::size_t eventBufferBytes = 64 * 1024;
+    // IN_ATTRIB: a folder that could not be watched may have become readable. The self events tell when
+    // the root itself goes away.
+    constexpr uint32_t watchMask = IN_CREATE | IN_DELETE | IN_CLOSE_WRITE | IN_MOVED_FROM | IN_MOVED_TO |
+                                   IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
+    // While the root is missing, its nearest existing ancestor is watched for anything that could bring it
+    // back.
+    constexpr uint32_t ancestorMask = IN_CREATE | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
+    constexpr std::size_t eventBufferBytes = 64 * 1024;
 } // namespace
 
 FolderWatcher::FolderWatcher (const juce::File& root, Callback cb)
@@ -45,8 +46,8 @@ int FolderWatcher::addWatches (const std::string& folder, bool reportContents)
         return watch;
     folders[watch] = folder;
     // Entries made in a new folder before its watch existed are reported here, so none is missed.
-    for (const auto& child : juce::File (folder).findChildFiles (juce::File::findFilesAndDirectories, false, "*",
-                                                                 juce::File::FollowSymlinks::yes))
+    for (const auto& child : juce::File (folder).findChildFiles (juce::File::findFilesAndDirectories, false,
+                                                                 "*", juce::File::FollowSymlinks::yes))
     {
         if (reportContents)
             callback (folder, child.getFileName().toStdString(), Action::Add, {});
@@ -163,9 +164,10 @@ void FolderWatcher::readEvents()
     {
         const auto* event = reinterpret_cast<const inotify_event*> (buffer.data() + offset);
         offset += static_cast<long> (sizeof (inotify_event) + event->len);
-        const auto arrival = (event->mask & IN_MOVED_TO) != 0
-                             && std::any_of (pending.begin(), pending.end(),
-                                             [event] (const PendingMove& m) { return m.cookie == event->cookie; });
+        const auto arrival =
+            (event->mask & IN_MOVED_TO) != 0 &&
+            std::any_of (pending.begin(), pending.end(),
+                         [event] (const PendingMove& m) { return m.cookie == event->cookie; });
         if (! arrival)
             reportPending();
         if (event->wd == ancestorWatch && ancestorWatch >= 0)
@@ -202,8 +204,9 @@ void FolderWatcher::readEvents()
         }
         if ((event->mask & IN_MOVED_TO) != 0)
         {
-            const auto from = std::find_if (pending.begin(), pending.end(),
-                                            [event] (const PendingMove& m) { return m.cookie == event->cookie; });
+            const auto from =
+                std::find_if (pending.begin(), pending.end(),
+                              [event] (const PendingMove& m) { return m.cookie == event->cookie; });
             if (from != pending.end() && from->folder == folder)
                 callback (folder, name, Action::Moved, from->name);
             else
@@ -233,8 +236,8 @@ void FolderWatcher::readEvents()
             callback (folder, name, Action::Delete, {});
         else if ((event->mask & IN_CLOSE_WRITE) != 0)
             callback (folder, name, Action::Modified, {});
-        else if ((event->mask & IN_ATTRIB) != 0 && isFolder && ! isWatched (folder + name + "/")
-                 && access ((folder + name).c_str(), R_OK | X_OK) == 0)
+        else if ((event->mask & IN_ATTRIB) != 0 && isFolder && ! isWatched (folder + name + "/") &&
+                 access ((folder + name).c_str(), R_OK | X_OK) == 0)
         {
             // A folder that could not be read when it arrived (or at the start) can be now: it and
             // everything in it are new to the tree.

@@ -1,8 +1,8 @@
 namespace vdm
 {
-const juce::Identifier SelectionModel::ModeKey { "selection_mode" };
-const juce::Identifier SelectionModel::IsSelectedKey { "is_selected" };
-const juce::Identifier SelectionModel::RequestSelectionKey { "request_selection" };
+const juce::Identifier SelectionModel::ModeKey{ "selection_mode" };
+const juce::Identifier SelectionModel::IsSelectedKey{ "is_selected" };
+const juce::Identifier SelectionModel::RequestSelectionKey{ "request_selection" };
 
 SelectionModel::~SelectionModel() { root.removeListener (this); }
 
@@ -31,7 +31,8 @@ void SelectionModel::valueTreePropertyChanged (juce::ValueTree& node, const juce
     {
         if (static_cast<bool> (node.getProperty (IsSelectedKey)))
             selected.push_back (node);
-        else if (const auto found = std::find (selected.begin(), selected.end(), node); found != selected.end())
+        else if (const auto found = std::find (selected.begin(), selected.end(), node);
+                 found != selected.end())
             selected.erase (found);
     }
     if (property == ModeKey)

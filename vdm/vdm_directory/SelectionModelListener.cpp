@@ -2,13 +2,13 @@ namespace vdm
 {
 namespace
 {
-template <typename Function>
-void traverseApply (juce::ValueTree node, Function&& function)
-{
-    function (node);
-    for (auto child : node)
-        traverseApply (child, function);
-}
+    template <typename Function>
+    void traverseApply (juce::ValueTree node, Function&& function)
+    {
+        function (node);
+        for (auto child : node)
+            traverseApply (child, function);
+    }
 } // namespace
 
 class SelectionModelListener::Impl final : public juce::ValueTree::Listener

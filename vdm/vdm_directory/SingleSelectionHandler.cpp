@@ -1,6 +1,7 @@
 namespace vdm
 {
-void SingleSelectionHandler::selectTree (const std::span<juce::ValueTree>& selected, juce::ValueTree requested)
+void SingleSelectionHandler::selectTree (const std::span<juce::ValueTree>& selected,
+                                         juce::ValueTree requested)
 {
     for (auto& node : selected)
         node.setProperty (SelectionModel::IsSelectedKey, false, nullptr);

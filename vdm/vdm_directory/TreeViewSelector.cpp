@@ -31,20 +31,20 @@ public:
 
 namespace
 {
-juce::ValueTree firstSelected (juce::ValueTree node)
-{
-    if (static_cast<bool> (node[SelectionModel::IsSelectedKey]))
-        return node;
-    for (auto child : node)
-        if (auto found = firstSelected (child); found.isValid())
-            return found;
-    return {};
-}
+    juce::ValueTree firstSelected (juce::ValueTree node)
+    {
+        if (static_cast<bool> (node[SelectionModel::IsSelectedKey]))
+            return node;
+        for (auto child : node)
+            if (auto found = firstSelected (child); found.isValid())
+                return found;
+        return {};
+    }
 
-bool isOpenFolderWithChildren (const juce::ValueTree& node)
-{
-    return DirectoryModel::IsDirOpen (node) && node.getNumChildren() > 0;
-}
+    bool isOpenFolderWithChildren (const juce::ValueTree& node)
+    {
+        return DirectoryModel::IsDirOpen (node) && node.getNumChildren() > 0;
+    }
 } // namespace
 
 TreeViewSelector::TreeViewSelector() : impl (std::make_unique<Impl>()) {}
@@ -121,7 +121,8 @@ void TreeViewSelector::keyLeft()
 void TreeViewSelector::keyRight()
 {
     auto& cursor = impl->cursor;
-    const auto isFolder = static_cast<int> (cursor.node[DirectoryModel::TypeKey]) == DirectoryModel::folderType;
+    const auto isFolder =
+        static_cast<int> (cursor.node[DirectoryModel::TypeKey]) == DirectoryModel::folderType;
     if (isFolder && ! DirectoryModel::IsDirOpen (cursor.node))
         DirectoryModel::SetDirOpen (cursor.node, true);
     else if (isFolder)

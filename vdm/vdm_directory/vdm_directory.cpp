@@ -1,5 +1,7 @@
 #include "vdm_directory.h"
 
+// Dependencies first.
+// clang-format off
 #include "DirectoryTree.cpp"
 #include "DirectoryModel.cpp"
 #include "NameUpdateHandler.cpp"
@@ -11,3 +13,4 @@
 #include "SelectionModelListener.cpp"
 #include "TreeViewSelector.cpp"
 #include "TreeViewSelectorKeyListener.cpp"
+// clang-format on

@@ -15,9 +15,9 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 #include <thread>
-#include <span>
 #include <vector>
 
 #include <juce_core/juce_core.h>
@@ -25,6 +25,8 @@
 #include <juce_events/juce_events.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
+// Dependencies first.
+// clang-format off
 #include "DirectoryTree.h"
 #include "DirectoryModel.h"
 #include "NameUpdateHandler.h"
@@ -36,3 +38,4 @@
 #include "SelectionModelListener.h"
 #include "TreeViewSelector.h"
 #include "TreeViewSelectorKeyListener.h"
+// clang-format on

@@ -21,5 +21,8 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 #include <vdm_directory/vdm_directory.h>
 
+// Dependencies first.
+// clang-format off
 #include "TreeView.h"
 #include "TreeViewItemListener.h"
+// clang-format on
