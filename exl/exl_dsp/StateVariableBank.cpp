@@ -1,5 +1,7 @@
 #include "StateVariableBank.h"
 
+#include <cstring>
+
 namespace exl::dsp
 {
 namespace
@@ -161,6 +163,65 @@ StateVariableBank::runChunk (std::size_t numGroups, std::size_t numSamples) noex
     }
 }
 
+// Four samples of four voices at a time: a 4 x 4 transpose by shuffles, widened to double.
+void StateVariableBank::transposeIn (const std::array<const float*, lanesPerGroup>& in, std::size_t group,
+                                     std::size_t length) noexcept
+{
+    std::size_t i = 0;
+    for (; i + 4 <= length; i += 4)
+    {
+        Quad r0, r1, r2, r3;
+        std::memcpy (&r0, in[0] + i, sizeof r0);
+        std::memcpy (&r1, in[1] + i, sizeof r1);
+        std::memcpy (&r2, in[2] + i, sizeof r2);
+        std::memcpy (&r3, in[3] + i, sizeof r3);
+        const Quad t0 = __builtin_shufflevector (r0, r1, 0, 4, 1, 5);
+        const Quad t1 = __builtin_shufflevector (r2, r3, 0, 4, 1, 5);
+        const Quad t2 = __builtin_shufflevector (r0, r1, 2, 6, 3, 7);
+        const Quad t3 = __builtin_shufflevector (r2, r3, 2, 6, 3, 7);
+        chunk[(i + 0) * maxGroups + group] =
+            __builtin_convertvector(__builtin_shufflevector (t0, t1, 0, 1, 4, 5), Lanes);
+        chunk[(i + 1) * maxGroups + group] =
+            __builtin_convertvector(__builtin_shufflevector (t0, t1, 2, 3, 6, 7), Lanes);
+        chunk[(i + 2) * maxGroups + group] =
+            __builtin_convertvector(__builtin_shufflevector (t2, t3, 0, 1, 4, 5), Lanes);
+        chunk[(i + 3) * maxGroups + group] =
+            __builtin_convertvector(__builtin_shufflevector (t2, t3, 2, 3, 6, 7), Lanes);
+    }
+    for (; i < length; ++i)
+        for (std::size_t l = 0; l < lanesPerGroup; ++l)
+            chunk[i * maxGroups + group][static_cast<int> (l)] = static_cast<double> (in[l][i]);
+}
+
+// The way back: each lane rounded to float, four samples of four voices at a time.
+void StateVariableBank::transposeOut (const std::array<float*, lanesPerGroup>& out, std::size_t group,
+                                      std::size_t length) noexcept
+{
+    std::size_t i = 0;
+    for (; i + 4 <= length; i += 4)
+    {
+        const auto c0 = __builtin_convertvector(chunk[(i + 0) * maxGroups + group], Quad);
+        const auto c1 = __builtin_convertvector(chunk[(i + 1) * maxGroups + group], Quad);
+        const auto c2 = __builtin_convertvector(chunk[(i + 2) * maxGroups + group], Quad);
+        const auto c3 = __builtin_convertvector(chunk[(i + 3) * maxGroups + group], Quad);
+        const Quad t0 = __builtin_shufflevector (c0, c1, 0, 4, 1, 5);
+        const Quad t1 = __builtin_shufflevector (c2, c3, 0, 4, 1, 5);
+        const Quad t2 = __builtin_shufflevector (c0, c1, 2, 6, 3, 7);
+        const Quad t3 = __builtin_shufflevector (c2, c3, 2, 6, 3, 7);
+        const Quad v0 = __builtin_shufflevector (t0, t1, 0, 1, 4, 5);
+        const Quad v1 = __builtin_shufflevector (t0, t1, 2, 3, 6, 7);
+        const Quad v2 = __builtin_shufflevector (t2, t3, 0, 1, 4, 5);
+        const Quad v3 = __builtin_shufflevector (t2, t3, 2, 3, 6, 7);
+        std::memcpy (out[0] + i, &v0, sizeof v0);
+        std::memcpy (out[1] + i, &v1, sizeof v1);
+        std::memcpy (out[2] + i, &v2, sizeof v2);
+        std::memcpy (out[3] + i, &v3, sizeof v3);
+    }
+    for (; i < length; ++i)
+        for (std::size_t l = 0; l < lanesPerGroup; ++l)
+            out[l][i] = static_cast<float> (chunk[i * maxGroups + group][static_cast<int> (l)]);
+}
+
 void StateVariableBank::process (std::span<float* const> voices, std::size_t numSamples) noexcept
 {
     const auto numLanes = std::min (voices.size(), maxLanes);
@@ -174,30 +235,34 @@ void StateVariableBank::process (std::span<float* const> voices, std::size_t num
     for (std::size_t s = 0; s < numStages; ++s)
         saved[s] = sections[s].groups[lastGroup];
 
+    // Lanes without a voice read silence and write nowhere.
+    static constexpr std::array<float, chunkLength> silence{};
+    std::array<float, chunkLength> discard;
     for (std::size_t start = 0; start < numSamples; start += chunkLength)
     {
         const auto length = std::min (chunkLength, numSamples - start);
-        for (std::size_t i = 0; i < length; ++i)
-            for (std::size_t gi = 0; gi < numGroups; ++gi)
-                chunk[i * maxGroups + gi] = zeroLanes;
-        for (std::size_t lane = 0; lane < numLanes; ++lane)
+        for (std::size_t gi = 0; gi < numGroups; ++gi)
         {
-            const auto* samples = voices[lane] + start;
-            const auto gi = lane / lanesPerGroup;
-            const auto l = static_cast<int> (lane % lanesPerGroup);
-            for (std::size_t i = 0; i < length; ++i)
-                chunk[i * maxGroups + gi][l] = static_cast<double> (samples[i]);
+            std::array<const float*, lanesPerGroup> in;
+            for (std::size_t l = 0; l < lanesPerGroup; ++l)
+            {
+                const auto lane = gi * lanesPerGroup + l;
+                in[l] = lane < numLanes ? voices[lane] + start : silence.data();
+            }
+            transposeIn (in, gi, length);
         }
 
         runChunk (numGroups, length);
 
-        for (std::size_t lane = 0; lane < numLanes; ++lane)
+        for (std::size_t gi = 0; gi < numGroups; ++gi)
         {
-            auto* samples = voices[lane] + start;
-            const auto gi = lane / lanesPerGroup;
-            const auto l = static_cast<int> (lane % lanesPerGroup);
-            for (std::size_t i = 0; i < length; ++i)
-                samples[i] = static_cast<float> (chunk[i * maxGroups + gi][l]);
+            std::array<float*, lanesPerGroup> out;
+            for (std::size_t l = 0; l < lanesPerGroup; ++l)
+            {
+                const auto lane = gi * lanesPerGroup + l;
+                out[l] = lane < numLanes ? voices[lane] + start : discard.data();
+            }
+            transposeOut (out, gi, length);
         }
     }
 

@@ -71,6 +71,12 @@ private:
         int configuredSteps = 0;
     };
 
+    using Quad = float __attribute__ ((vector_size (4 * sizeof (float))));
+
+    void transposeIn (const std::array<const float*, lanesPerGroup>& in, std::size_t group,
+                      std::size_t length) noexcept;
+    void transposeOut (const std::array<float*, lanesPerGroup>& out, std::size_t group,
+                       std::size_t length) noexcept;
     void runChunk (std::size_t numGroups, std::size_t numSamples) noexcept;
     [[nodiscard]] double remainingSteps (std::size_t stage, std::size_t numGroups) const noexcept;
 
