@@ -151,7 +151,7 @@ void ModulatedParameterSlider::openPopup()
         auto label = std::make_unique<SliderLabelPopup> (data, id.toIdentifier());
         label->setInterceptsMouseClicks (false, false);
         label->setBounds (0, height - otherExtraHeight / 2, width, otherExtraHeight / 2);
-        content->addAndMakeVisible (label.release());
+        content->addExtra (std::move (label));
     }
     content->onClose = [this, safeKnob = juce::Component::SafePointer<juce::Component> (knob.get())]
     {

@@ -13,6 +13,12 @@ ModulationEditorPopup::ModulationEditorPopup (juce::Component& anchorComponent, 
     addMouseListener (this, true);
 }
 
+void ModulationEditorPopup::addExtra (std::unique_ptr<juce::Component> component)
+{
+    addAndMakeVisible (*component);
+    extras.push_back (std::move (component));
+}
+
 ModulationEditorPopup::~ModulationEditorPopup()
 {
     stopTimer();

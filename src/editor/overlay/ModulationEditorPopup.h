@@ -32,6 +32,8 @@ public:
     void addMod (Mod mod, const juce::String& tooltip);
     // The area the columns use; the rest (below them) is free for the owner's extra content.
     void setColumnsHeight (int height) noexcept { columnsHeight = height; }
+    // Shows and owns a component of the owner's, placed by the owner.
+    void addExtra (std::unique_ptr<juce::Component> component);
 
     void mouseMove (const juce::MouseEvent& event) override;
     void mouseExit (const juce::MouseEvent& event) override;
@@ -54,6 +56,7 @@ private:
 
     juce::Component::SafePointer<juce::Component> anchor;
     std::vector<Mod> mods;
+    std::vector<std::unique_ptr<juce::Component>> extras;
     Tooltips tooltips;
     int columnsHeight = -1;
 
