@@ -8,6 +8,9 @@ namespace cvl
 // the drive D = 1 + 49 a scales the input of the clipping and folding shapes.
 
 // y = x quantised to (1 - sqrt a) 60 + 4 levels per unit, halves rounded away from zero.
+// std::round, computed from truncation so that a loop of it vectorises.
+[[nodiscard]] float roundHalfAwayFromZero (float x) noexcept;
+
 class BitCrush final : public IDistortionType
 {
 public:

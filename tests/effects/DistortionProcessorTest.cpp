@@ -1,9 +1,13 @@
 #include "effects/DistortionProcessor.h"
+#include "effects/DistortionAlgorithms.h"
 #include "effects/VoiceSet.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 using cvl::DistortionType;
 
@@ -181,4 +185,38 @@ TEST (DistortionProcessor, SampleAndHoldRunsOnWhileDryAndWhileSwitchedAway)
         }
         start += 100;
     }
+}
+
+TEST (DistortionAlgorithms, RoundingFromTruncationIsTheLibraryRoundForEveryKindOfValue)
+{
+    const float special[] = { 0.0f,
+                              -0.0f,
+                              0.5f,
+                              -0.5f,
+                              1.5f,
+                              -1.5f,
+                              2.5f,
+                              -2.5f,
+                              0.49999997f,
+                              -0.49999997f,
+                              8388607.5f,
+                              8388608.0f,
+                              1.0e30f,
+                              -1.0e30f,
+                              1.0e-40f,
+                              -1.0e-40f,
+                              std::numeric_limits<float>::infinity(),
+                              -std::numeric_limits<float>::infinity() };
+    for (const auto x : special)
+    {
+        const auto expected = std::round (x);
+        const auto actual = cvl::roundHalfAwayFromZero (x);
+        EXPECT_EQ (std::bit_cast<std::uint32_t> (actual), std::bit_cast<std::uint32_t> (expected)) << x;
+    }
+    EXPECT_TRUE (std::isnan (cvl::roundHalfAwayFromZero (std::numeric_limits<float>::quiet_NaN())));
+    // From -70 to 70 in steps of 2^-12, the range the crusher's levels reach.
+    for (auto x = -70.0f; x <= 70.0f; x += 1.0f / 4096.0f)
+        ASSERT_EQ (std::bit_cast<std::uint32_t> (cvl::roundHalfAwayFromZero (x)),
+                   std::bit_cast<std::uint32_t> (std::round (x)))
+            << x;
 }
