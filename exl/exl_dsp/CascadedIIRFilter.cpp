@@ -18,11 +18,6 @@ namespace
         return std::min (frequency, highestDesignRatio * sampleRate);
     }
 
-    int glideSteps (double sampleRate) noexcept
-    {
-        return static_cast<int> (std::floor (CascadedIIRFilter::glideSeconds * sampleRate));
-    }
-
     // Divides both polynomials by a0 when it is not zero.
     void normalise (CascadedIIRFilter::Coefficients& b, CascadedIIRFilter::Coefficients& a) noexcept
     {
@@ -46,7 +41,7 @@ namespace
 CascadedIIRFilter::CascadedIIRFilter() noexcept
 {
     for (auto& stage : stages)
-        stage.coefficients.setGlideSteps (glideSteps (sampleRate));
+        stage.coefficients.setGlideSteps (CascadedIIRFilter::glideStepsAt (sampleRate));
 }
 
 void CascadedIIRFilter::reset() noexcept
@@ -59,7 +54,7 @@ void CascadedIIRFilter::setSampleRate (double rate) noexcept
 {
     sampleRate = rate;
     for (auto& stage : stages)
-        stage.coefficients.setGlideSteps (glideSteps (rate));
+        stage.coefficients.setGlideSteps (CascadedIIRFilter::glideStepsAt (rate));
 }
 
 void CascadedIIRFilter::setNumStages (std::size_t count) noexcept
@@ -200,7 +195,7 @@ void AllpassFilter::setSampleRate (double rate) noexcept
 {
     sampleRate = rate;
     for (auto& stage : stages)
-        stage.coefficients.setGlideSteps (glideSteps (rate));
+        stage.coefficients.setGlideSteps (CascadedIIRFilter::glideStepsAt (rate));
 }
 
 void AllpassFilter::setNumStages (std::size_t count) noexcept { setActiveStages (stages, numStages, count); }

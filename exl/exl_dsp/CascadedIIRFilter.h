@@ -30,6 +30,11 @@ public:
 
     static constexpr double defaultSampleRate = 48000.0;
     static constexpr double glideSeconds = 0.005;
+    // Whole samples of the coefficient glide at a rate.
+    [[nodiscard]] static int glideStepsAt (double sampleRate) noexcept
+    {
+        return static_cast<int> (std::floor (glideSeconds * sampleRate));
+    }
 
     ~CascadedIIRFilter() override = default;
 

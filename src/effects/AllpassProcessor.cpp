@@ -27,7 +27,6 @@ AllpassProcessor::Parameters::Parameters (int slot, ParameterDirector& director)
         stages = stageCountFromChoice (value, maximumStages);
         applyOrder();
     };
-    designStale.fill (true);
 }
 
 void AllpassProcessor::Parameters::setProcessors (std::span<AllpassProcessor> processors) noexcept
@@ -40,7 +39,7 @@ void AllpassProcessor::Parameters::applyOrder() noexcept
 {
     for (auto& processor : view)
         processor.bank.setNumStages (stages);
-    designStale.fill (true);
+    designCache.invalidate();
 }
 
 void AllpassProcessor::Parameters::designVoice (std::size_t voice, double sampleRate) noexcept
@@ -52,9 +51,7 @@ void AllpassProcessor::Parameters::designVoice (std::size_t voice, double sample
     for (auto& processor : view)
         for (std::size_t s = 0; s < stages; ++s)
             processor.bank.setTargets (voice, s, targets);
-    designedValues[voice] = value;
-    designedRates[voice] = sampleRate;
-    designStale[voice] = false;
+    designCache.designed (voice, value, sampleRate);
 }
 
 // Every section of a voice is the same all-pass; an unchanged cutoff would give the same targets,
@@ -67,15 +64,14 @@ void AllpassProcessor::Parameters::calculateValues (const VectorSpaceProcessors&
     const auto sampleRate = view.front().getSampleRate();
     const auto voices = activeVoiceCount (spaces);
     for (std::size_t v = 0; v < voices; ++v)
-        if (designStale[v] || cutoff.getValues()[v] != designedValues[v] || designedRates[v] != sampleRate)
+        if (designCache.needsDesign (v, cutoff.getValues()[v], sampleRate))
             designVoice (v, sampleRate);
 }
 
 void AllpassProcessor::setSampleRate (double newSampleRate)
 {
     sampleRate = newSampleRate;
-    bank.setGlideSteps (
-        static_cast<int> (std::floor (exl::dsp::CascadedIIRFilter::glideSeconds * newSampleRate)));
+    bank.setGlideSteps (exl::dsp::CascadedIIRFilter::glideStepsAt (newSampleRate));
 }
 
 void AllpassProcessor::process (VoiceBuffers& voices) noexcept

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "effects/DesignCache.h"
 #include "effects/IEffectProcessor.h"
 #include "modulation/VectorSpaceProcessor.h"
 #include "parameters/DspParameter.h"
@@ -40,9 +41,7 @@ public:
         DspParameter cutoff;
         std::span<AllpassProcessor> view;
         std::size_t stages = 1;
-        std::array<float, maxVoices> designedValues{};
-        std::array<double, maxVoices> designedRates{};
-        std::array<bool, maxVoices> designStale{};
+        DesignCache designCache;
 
         JUCE_DECLARE_NON_COPYABLE (Parameters)
     };

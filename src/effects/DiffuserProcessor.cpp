@@ -113,12 +113,16 @@ void DiffuserProcessor::process (VoiceBuffers& voices) noexcept
         return;
 
     // Column k of the normalised matrix, for every voice at once; entries are +-1/sqrt(order) exactly,
-    // so each product is the one a row-by-row sum would form.
-    const auto& hadamard = m_hadamard.at (networkOrder (numVoices));
-    const auto normaliser = 1.0f / std::sqrt (static_cast<float> (hadamard.order));
-    for (std::size_t k = 0; k < maxVoices; ++k)
-        for (std::size_t j = 0; j < maxVoices; ++j)
-            columns[k][j] = j < numVoices && k < numVoices ? hadamard.entries[j][k] * normaliser : 0.0f;
+    // so each product is the one a row-by-row sum would form. Rebuilt only when the voice count changes.
+    if (numVoices != columnsVoiceCount)
+    {
+        const auto& hadamard = m_hadamard.at (networkOrder (numVoices));
+        const auto normaliser = 1.0f / std::sqrt (static_cast<float> (hadamard.order));
+        for (std::size_t k = 0; k < maxVoices; ++k)
+            for (std::size_t j = 0; j < maxVoices; ++j)
+                columns[k][j] = j < numVoices && k < numVoices ? hadamard.entries[j][k] * normaliser : 0.0f;
+        columnsVoiceCount = numVoices;
+    }
 
     for (std::size_t start = 0; start < voices.numSamples; start += chunkLength)
     {

@@ -75,7 +75,8 @@ private:
     std::array<float, maxVoices> current{}, target{}, step{}, feedback{}, mix{};
     std::array<std::uint32_t, maxVoices> writeIndex{}; // moves down one slot per sample
     std::array<std::array<float, maxVoices>, maxVoices>
-        columns{};                                       // columns[k][j]: row j, column k, normalised
+        columns{};                     // columns[k][j]: row j, column k, normalised
+    std::size_t columnsVoiceCount = 0; // the voice count the columns were built for; 0 for none
     std::array<float, chunkLength * maxVoices> frames{}; // frames[i * 16 + j]: voice j at sample i
 };
 } // namespace cvl

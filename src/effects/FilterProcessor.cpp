@@ -28,7 +28,7 @@ FilterProcessor::Parameters::Parameters (int slot, ParameterDirector& director)
     typeOptions.changeCallback = [this] (float value)
     {
         type = ParameterHelpers::enumFromIndex<FilterType> (static_cast<int> (std::lround (value)));
-        designStale.fill (true);
+        designCache.invalidate();
     };
 
     auto& orderOptions = addEffectChoice (director, Name, Order, slot, ChoiceLists::filterOrders());
@@ -37,7 +37,6 @@ FilterProcessor::Parameters::Parameters (int slot, ParameterDirector& director)
         stages = stageCountFromChoice (value, maximumStages);
         applyOrder();
     };
-    designStale.fill (true);
 }
 
 void FilterProcessor::Parameters::setProcessors (std::span<FilterProcessor> processors) noexcept
@@ -50,7 +49,7 @@ void FilterProcessor::Parameters::applyOrder() noexcept
 {
     for (auto& processor : view)
         processor.bank.setNumStages (stages);
-    designStale.fill (true);
+    designCache.invalidate();
 }
 
 void FilterProcessor::Parameters::designVoice (std::size_t voice, double sampleRate) noexcept
@@ -61,8 +60,7 @@ void FilterProcessor::Parameters::designVoice (std::size_t voice, double sampleR
     design.setFilterType (type);
     design.setNumStages (stages);
     design.calculateCoefficients (static_cast<double> (Frequency::toHz (cutoff.getValues()[voice])), designQ);
-    designedValues[voice] = cutoff.getValues()[voice];
-    designStale[voice] = false;
+    designCache.designed (voice, cutoff.getValues()[voice], sampleRate);
 
     for (std::size_t s = 0; s < stages; ++s)
     {
@@ -83,8 +81,7 @@ void FilterProcessor::Parameters::calculateValues (const VectorSpaceProcessors& 
     const auto sampleRate = view.front().getSampleRate();
     const auto voices = activeVoiceCount (spaces);
     for (std::size_t v = 0; v < voices; ++v)
-        if (designStale[v] || cutoff.getValues()[v] != designedValues[v] ||
-            designs[v].getSampleRate() != sampleRate)
+        if (designCache.needsDesign (v, cutoff.getValues()[v], sampleRate))
             designVoice (v, sampleRate);
 }
 
@@ -93,8 +90,7 @@ FilterProcessor::FilterProcessor() noexcept { bank.setGlideSteps (initialGlideSt
 void FilterProcessor::setSampleRate (double newSampleRate)
 {
     sampleRate = newSampleRate;
-    bank.setGlideSteps (
-        static_cast<int> (std::floor (exl::dsp::CascadedIIRFilter::glideSeconds * newSampleRate)));
+    bank.setGlideSteps (exl::dsp::CascadedIIRFilter::glideStepsAt (newSampleRate));
 }
 
 void FilterProcessor::process (VoiceBuffers& voices) noexcept

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "effects/DesignCache.h"
 #include "effects/IEffectProcessor.h"
 #include "modulation/VectorSpaceProcessor.h"
 #include "parameters/DspParameter.h"
@@ -43,8 +44,7 @@ public:
         exl::dsp::CascadedIIRFilter::Type type = exl::dsp::CascadedIIRFilter::Type::LowPass;
         std::size_t stages = 1;
         std::array<exl::dsp::ButterFilter, maxVoices> designs{};
-        std::array<float, maxVoices> designedValues{};
-        std::array<bool, maxVoices> designStale{};
+        DesignCache designCache;
 
         JUCE_DECLARE_NON_COPYABLE (Parameters)
     };

@@ -1,4 +1,5 @@
 #include "support/ProcessorHarness.h"
+#include "support/TestPlayHead.h"
 
 #include <gtest/gtest.h>
 
@@ -6,21 +7,6 @@ using cvl::test::ProcessorHarness;
 
 namespace
 {
-class FixedPlayHead final : public juce::AudioPlayHead
-{
-public:
-    std::optional<double> bpm, ppq;
-    juce::Optional<PositionInfo> getPosition() const override
-    {
-        PositionInfo info;
-        if (bpm)
-            info.setBpm (*bpm);
-        if (ppq)
-            info.setPpqPosition (*ppq);
-        return info;
-    }
-};
-
 juce::AudioBuffer<float> noiseBuffer (int channels, int samples, float amplitude, int seed = 3)
 {
     juce::Random random (seed);
@@ -132,7 +118,7 @@ TEST (ProcessorFrame, BeatPositionFollowsThePlayHead)
     harness.process (480 * 3, ProcessorHarness::silence);
     EXPECT_EQ (harness.processor().getBeatPosition(), 0.0); // no play head
 
-    FixedPlayHead playHead;
+    cvl::test::TestPlayHead playHead;
     harness.processor().setPlayHead (&playHead);
     playHead.bpm = 120.0;
     playHead.ppq = 7.25;

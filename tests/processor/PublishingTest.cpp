@@ -1,6 +1,7 @@
 #include "models/MonoModulatorsModel.h"
 #include "modulation/TransformReference.h"
 #include "support/ProcessorHarness.h"
+#include "support/TestPlayHead.h"
 
 #include <gtest/gtest.h>
 
@@ -12,21 +13,6 @@ using cvl::test::ProcessorHarness;
 
 namespace
 {
-class FixedPlayHead final : public juce::AudioPlayHead
-{
-public:
-    std::optional<double> bpm, ppq;
-    juce::Optional<PositionInfo> getPosition() const override
-    {
-        PositionInfo info;
-        if (bpm)
-            info.setBpm (*bpm);
-        if (ppq)
-            info.setPpqPosition (*ppq);
-        return info;
-    }
-};
-
 // Normalised positions of the choices used here.
 constexpr float sawShape = 4.0f / 5.0f;
 constexpr float standardSync = 0.5f;
@@ -355,7 +341,7 @@ TEST (Publishing, ATempoLockedLfoFollowsTheHostPlayHeadThroughProcessBlock)
     for (const auto& c : cases)
     {
         PublishingFixture f;
-        FixedPlayHead playHead;
+        cvl::test::TestPlayHead playHead;
         playHead.bpm = 120.0;
         f.processor().setPlayHead (&playHead);
         f.sawOnLfo1 (c.syncType, quarterNoteFrequency);
@@ -423,7 +409,7 @@ TEST (Publishing, ABrokenHostTransportLeavesTheLfosAtTheirStartAndTheOutputFinit
     for (const auto& c : cases)
     {
         PublishingFixture f;
-        FixedPlayHead playHead;
+        cvl::test::TestPlayHead playHead;
         f.processor().setPlayHead (&playHead);
         f.sawOnLfo1 (standardSync, quarterNoteFrequency);
         // LFO 1 moves the voices of vector space 1, which move every slot-1 delay time.

@@ -1,5 +1,6 @@
 #include "support/AllocationCounter.h"
 #include "support/ProcessorHarness.h"
+#include "support/TestPlayHead.h"
 
 #include <gtest/gtest.h>
 
@@ -40,25 +41,6 @@ TEST (RealTimeSafety, ProcessBlockAllocatesNothingAfterPrepare)
     EXPECT_EQ (counter.getDeallocations(), 0u);
 }
 
-namespace
-{
-// A host transport whose tempo and position the test changes between blocks.
-class ChangingPlayHead final : public juce::AudioPlayHead
-{
-public:
-    std::optional<double> bpm, ppq;
-    juce::Optional<PositionInfo> getPosition() const override
-    {
-        PositionInfo info;
-        if (bpm)
-            info.setBpm (*bpm);
-        if (ppq)
-            info.setPpqPosition (*ppq);
-        return info;
-    }
-};
-} // namespace
-
 // Tempo-locked LFOs under a host whose tempo and position keep changing, sync types switched while
 // playing (each switch draws a new phase) and an open editor that the values are published for.
 TEST (RealTimeSafety, SyncTypeAndTempoChangesWhileProcessingAllocateNothing)
@@ -66,7 +48,7 @@ TEST (RealTimeSafety, SyncTypeAndTempoChangesWhileProcessingAllocateNothing)
     constexpr int maxBlock = 256;
     cvl::test::ProcessorHarness harness (44100.0, maxBlock);
     auto& processor = harness.processor();
-    ChangingPlayHead playHead;
+    cvl::test::TestPlayHead playHead;
     playHead.bpm = 120.0;
     playHead.ppq = 0.0;
     processor.setPlayHead (&playHead);
