@@ -59,7 +59,10 @@ void CascadedIIRFilter::setSampleRate (double rate) noexcept
 
 void CascadedIIRFilter::setNumStages (std::size_t count) noexcept
 {
-    setActiveStages (stages, numStages, count);
+    count = std::clamp<std::size_t> (count, 1, Stage::maximumCount);
+    for (auto i = numStages; i < count; ++i)
+        stages[i] = Stage{};
+    numStages = count;
 }
 
 void CascadedIIRFilter::calculateCoefficients (double frequency, double q) noexcept
@@ -191,15 +194,6 @@ CascadedIIRFilter::Complex ButterFilter::calculateFoSPole (std::size_t k, double
     return std::polar (1.0, (2.0 * static_cast<double> (k) + order - 1.0) * pi / (2.0 * order));
 }
 
-void AllpassFilter::setSampleRate (double rate) noexcept
-{
-    sampleRate = rate;
-    for (auto& stage : stages)
-        stage.coefficients.setGlideSteps (CascadedIIRFilter::glideStepsAt (rate));
-}
-
-void AllpassFilter::setNumStages (std::size_t count) noexcept { setActiveStages (stages, numStages, count); }
-
 std::pair<std::array<double, 3>, std::array<double, 3>>
 AllpassFilter::designSection (double frequency, double sampleRate) noexcept
 {
@@ -213,12 +207,5 @@ AllpassFilter::designSection (double frequency, double sampleRate) noexcept
         a2 /= a0;
     }
     return { { a2, a1, 1.0 }, { 1.0, a1, a2 } };
-}
-
-void AllpassFilter::calculateCoefficients (double frequency) noexcept
-{
-    const auto [b, a] = designSection (frequency, sampleRate);
-    for (std::size_t i = 0; i < numStages; ++i)
-        stages[i].setDirect (b, a);
 }
 } // namespace exl::dsp

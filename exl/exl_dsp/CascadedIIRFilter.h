@@ -110,57 +110,13 @@ private:
     void calculateLowOrHighPass (double frequency, double q, bool highPass) noexcept;
 };
 
-// Runs one sample at a time through a filter it owns.
-template <typename Filter>
-class FilterProcessor
-{
-public:
-    virtual ~FilterProcessor() = default;
-    virtual float processSample (float x) noexcept = 0;
-
-    Filter& getFilter() noexcept { return filter; }
-    const Filter& getFilter() const noexcept { return filter; }
-
-protected:
-    Filter filter;
-};
-
-template <typename Filter>
-class StateVariableFilterProcessor final : public FilterProcessor<Filter>
-{
-public:
-    float processSample (float x) noexcept override
-    {
-        return static_cast<float> (this->filter.processSample (static_cast<double> (x)));
-    }
-};
-
-// A cascade of identical second-order all-pass sections; no sections until the order is set.
+// The second-order all-pass of Q = 1/sqrt(2) that every all-pass section uses; the sections run in a
+// StateVariableBank.
 class AllpassFilter
 {
 public:
-    void setSampleRate (double rate) noexcept;
-    // 1 ... 4 sections; sections that join start from zero.
-    void setNumStages (std::size_t count) noexcept;
-    // Every section gets the all-pass of Q = 1/sqrt(2) centred on the frequency.
-    void calculateCoefficients (double frequency) noexcept;
-    // That section's normalised direct form (b, a), a0 = 1.
+    // The section's normalised direct form (b, a), a0 = 1, centred on the frequency.
     [[nodiscard]] static std::pair<std::array<double, 3>, std::array<double, 3>>
     designSection (double frequency, double sampleRate) noexcept;
-
-    [[nodiscard]] float processSample (float x) noexcept
-    {
-        auto y = static_cast<double> (x);
-        for (std::size_t i = 0; i < numStages; ++i)
-            y = stages[i].tick (y);
-        return static_cast<float> (y);
-    }
-
-    [[nodiscard]] std::size_t getNumStages() const noexcept { return numStages; }
-
-private:
-    double sampleRate = 0.0;
-    std::array<Stage, Stage::maximumCount> stages{};
-    std::size_t numStages = 0;
 };
 } // namespace exl::dsp

@@ -46,15 +46,4 @@ struct Stage
         return output;
     }
 };
-
-// Sets how many sections of a fixed array run (1 to the array's size); sections that join start
-// from zero, with no glide configured until the next preparation.
-inline void setActiveStages (std::array<Stage, Stage::maximumCount>& stages, std::size_t& active,
-                             std::size_t count) noexcept
-{
-    count = std::clamp<std::size_t> (count, 1, Stage::maximumCount);
-    for (auto i = active; i < count; ++i)
-        stages[i] = Stage{};
-    active = count;
-}
 } // namespace exl::dsp
